@@ -1,0 +1,43 @@
+#include "CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+namespace vyn::app {
+
+ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
+                                   const std::filesystem::path &defaultPlugins) {
+    Options options;
+    options.plugins = defaultPlugins;
+    std::string renderAbout;
+
+    CLI::App cli("vyncolors");
+    cli.set_help_flag(); // the help is our own literal, printed by the caller
+    cli.add_flag("-h,--help", options.help);
+    cli.add_flag("--version", options.version);
+    cli.add_flag("--menus", options.menus);
+    cli.add_flag("--trace", options.trace);
+    cli.add_option("--render-about", renderAbout)->type_name("FILE");
+    cli.add_option("--plugins", options.plugins)->type_name("DIR");
+
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::ParseError &e) {
+        return {std::nullopt, e.what()};
+    }
+    if (options.help || options.version) return {options, {}};
+
+    if (!renderAbout.empty()) {
+        std::filesystem::path file(renderAbout);
+        auto ext = file.extension().string();
+        if (ext != ".svg" && ext != ".png")
+            return {std::nullopt, "--render-about: " + renderAbout + ": the file must end in .svg or .png"};
+        options.renderAbout = file;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.plugins, ec))
+        return {std::nullopt, "--plugins: " + options.plugins.string() + ": not a readable folder"};
+    if (!options.renderAbout) options.menus = true;
+    return {options, {}};
+}
+
+} // namespace vyn::app

@@ -1,0 +1,28 @@
+// CommandLine.h — turning the arguments into options, and nothing else.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vyn::app {
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool menus = false;
+    bool trace = false;
+    std::optional<std::filesystem::path> renderAbout;
+    std::filesystem::path plugins;
+};
+
+struct ParsedCommandLine {
+    std::optional<Options> options; // empty when the arguments are unusable
+    std::string error;              // why, for standard error
+};
+
+// `defaultPlugins` is the folder used when --plugins is not given.
+ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
+                                   const std::filesystem::path &defaultPlugins);
+
+} // namespace vyn::app

@@ -1,0 +1,37 @@
+// vyncolors — runs the Vyn•Colors plug-in inside the stand-in host.
+#include <filesystem>
+#include <iostream>
+
+#include "CommandLine.h"
+#include "HelpText.h"
+#include "Run.h"
+
+namespace {
+
+// The plug-ins folder beside the program.
+std::filesystem::path defaultPluginsFolder(const char *argv0) {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0, ec);
+    return self.parent_path() / "plugins";
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    using namespace vyn::app;
+    ParsedCommandLine parsed = parseCommandLine(argc, argv, defaultPluginsFolder(argv[0]));
+    if (!parsed.options) {
+        std::cerr << "vyncolors: " << parsed.error << "\nTry 'vyncolors --help'.\n";
+        return kExitUsage;
+    }
+    if (parsed.options->help) {
+        std::cout << kHelpText;
+        return kExitDone;
+    }
+    if (parsed.options->version) {
+        std::cout << "vyncolors " << VYN_VERSION << "\n";
+        return kExitDone;
+    }
+    return run(*parsed.options, std::cout, std::cerr);
+}

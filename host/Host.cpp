@@ -1,0 +1,111 @@
+#include "Host.h"
+
+#include "AINotifier.h"
+#include "BlockAllocator.h"
+#include "FaultPlan.h"
+#include "Frontend.h"
+#include "HostError.h"
+#include "MacRoman.h"
+#include "MenuModel.h"
+#include "NotifierModel.h"
+#include "PluginSet.h"
+#include "SuiteRegistry.h"
+#include "TextEngine.h"
+#include "Trace.h"
+#include "UnicodeStrings.h"
+#include "dialog/DialogEngine.h"
+#include "model/DocumentModel.h"
+
+namespace vyn::host {
+namespace {
+Host *gCurrent = nullptr;
+} // namespace
+
+Host *Host::current() { return gCurrent; }
+
+Host::Host(HostOptions options)
+    : options_(std::move(options)), registry_(std::make_unique<SuiteRegistry>()),
+      blocks_(std::make_unique<BlockAllocator>()), faults_(std::make_unique<FaultPlan>()),
+      trace_(std::make_unique<Trace>()), frontend_(std::make_unique<Frontend>()),
+      menus_(std::make_unique<MenuModel>()), notifiers_(std::make_unique<NotifierModel>()),
+      strings_(std::make_unique<UnicodeStrings>()), textEngine_(std::make_unique<TextEngine>()),
+      documents_(std::make_unique<DocumentModel>()), dialogs_(std::make_unique<DialogEngine>()),
+      plugins_(std::make_unique<PluginSet>(*this)) {
+    if (gCurrent) throw std::logic_error("only one host may run at a time");
+    gCurrent = this;
+    registerSuites();
+}
+
+Host::~Host() {
+    shutdown();
+    plugins_.reset();
+    gCurrent = nullptr;
+}
+
+void Host::registerSuites() {
+    registerSPSuites(*registry_);
+    registerMenuAndNotifierSuites(*registry_);
+    registerUnicodeStringSuite(*registry_);
+    registerTextEngineSuites(*registry_);
+    registerArtboardSuite(*registry_);
+    registerADMSuites(*registry_);
+    registerAcquiredOnlySuites(*registry_);
+    registerPendingSuites(*registry_);
+}
+
+std::vector<std::string> Host::start() {
+    std::vector<std::string> failures;
+    if (options_.pluginsFolder.empty()) return failures;
+    for (const auto &bundle : PluginSet::bundlesIn(options_.pluginsFolder)) {
+        LoadFailure failure;
+        LoadedPlugin *plugin = plugins_->open(bundle, failure);
+        if (!plugin) {
+            failures.push_back(failure.sentence());
+            continue;
+        }
+        if (ASErr code = plugins_->startup(*plugin)) {
+            failure.kind = LoadFailure::Kind::StartupRefused;
+            failure.detail = describeCode(code);
+            failure.code = code;
+            failures.push_back(failure.sentence());
+        }
+    }
+    // Every plug-in has started: tell those that asked.
+    for (const auto &reg : notifiers_->ofType(kAIApplicationStartedNotifier)) {
+        LoadedPlugin *plugin = plugins_->find(reg.owner);
+        if (!plugin) continue;
+        AINotifierMessage message{};
+        message.notifier = reg.handle;
+        message.type = kAIApplicationStartedNotifier;
+        plugins_->send(*plugin, kAINotifierCaller, kAINotifySelector, &message.d);
+    }
+    return failures;
+}
+
+void Host::shutdown() {
+    if (!plugins_) return;
+    for (LoadedPlugin *plugin : plugins_->all()) plugins_->shutdown(*plugin);
+    auto warn = [this](const std::string &text) { frontend_->show(FrontendEvent::Kind::Warning, text); };
+    if (int n = registry_->outstanding()) warn(std::to_string(n) + " suite acquisition(s) still outstanding");
+    if (std::size_t n = strings_->live()) warn(std::to_string(n) + " Unicode string(s) never disposed of");
+    if (std::size_t n = textEngine_->live()) warn(std::to_string(n) + " text-engine reference(s) never released");
+}
+
+ASErr Host::chooseMenuItem(const std::vector<std::string> &path) {
+    const MenuItem *item = menus_->findByPath(path);
+    std::string joined;
+    for (const auto &p : path) joined += (joined.empty() ? "" : " \u203A ") + p;
+    if (!item) throw HostError(kNotFoundErr, "no menu item " + joined);
+    LoadedPlugin *plugin = plugins_->find(item->owner);
+    if (!plugin) throw HostError(kNotFoundErr, "the plug-in of menu item " + joined + " is gone");
+    AIMenuMessage message{};
+    message.menuItem = item->handle;
+    return plugins_->send(*plugin, kCallerAIMenu, kSelectorAIGoMenuItem, &message.d);
+}
+
+void Host::misbehaving(const std::string &what) {
+    misbehaviour_.push_back(what);
+    frontend_->show(FrontendEvent::Kind::Warning, "plug-in misbehaving: " + what);
+}
+
+} // namespace vyn::host

@@ -1,0 +1,128 @@
+// Host.h — the stand-in host: one object that owns every piece of host state
+// and offers the suites to the plug-ins it loads.
+//
+// Suite tables are plain C function pointers with no context argument, so
+// the entry points reach the running host through Host::current(); exactly
+// one Host may exist at a time.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+#include "ASTypes.h"
+
+namespace vyn::host {
+
+class SuiteRegistry;
+class BlockAllocator;
+class FaultPlan;
+class Trace;
+class Frontend;
+class PluginSet;
+class MenuModel;
+class NotifierModel;
+class UnicodeStrings;
+class TextEngine;
+class DocumentModel;
+class DialogEngine;
+
+struct HostOptions {
+    // Where the bundles (NAME.aip folders) are; empty: load none.
+    std::filesystem::path pluginsFolder;
+    // The screen the dialogs are placed on, in pixels.
+    ADMRect screen{0, 0, 900, 1440};
+};
+
+class Host {
+  public:
+    explicit Host(HostOptions options = {});
+    ~Host();
+    Host(const Host &) = delete;
+    Host &operator=(const Host &) = delete;
+
+    // The running host, or null.
+    static Host *current();
+
+    // Loads every bundle of the plug-ins folder, starts each one, then sends
+    // the application-started notification. Returns the sentences of the
+    // bundles that failed to load or start (those are unloaded again).
+    std::vector<std::string> start();
+    // Shuts every plug-in down and closes its module; a plug-in that still
+    // holds blocks afterwards is reported as a warning.
+    void shutdown();
+
+    // Chooses the menu item at `path` (texts in UTF-8, from a host group's
+    // item down, e.g. {"Vyn•Tools", "Vyn•Colors…"}). Throws HostError
+    // (kNotFoundErr) when no such item exists; returns the plug-in's result.
+    ASErr chooseMenuItem(const std::vector<std::string> &path);
+
+    // A plug-in broke the interface's rules (stale handle, call out of
+    // context). Recorded and shown as a warning.
+    void misbehaving(const std::string &what);
+    const std::vector<std::string> &misbehaviour() const { return misbehaviour_; }
+
+    const HostOptions &options() const { return options_; }
+    ADMRect screen() const { return options_.screen; }
+    void setScreen(ADMRect screen) { options_.screen = screen; }
+
+    SuiteRegistry &registry() { return *registry_; }
+    BlockAllocator &blocks() { return *blocks_; }
+    FaultPlan &faults() { return *faults_; }
+    Trace &trace() { return *trace_; }
+    Frontend &frontend() { return *frontend_; }
+    PluginSet &plugins() { return *plugins_; }
+    MenuModel &menus() { return *menus_; }
+    NotifierModel &notifiers() { return *notifiers_; }
+    UnicodeStrings &strings() { return *strings_; }
+    TextEngine &textEngine() { return *textEngine_; }
+    DocumentModel &documents() { return *documents_; }
+    DialogEngine &dialogs() { return *dialogs_; }
+
+    // State of a suite family that belongs to no model (snapshots and other
+    // objects the family hands out), made on first use and kept until the
+    // host goes.
+    template <class T> T &familyState() {
+        auto &slot = familyStates_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T *>(slot.get());
+    }
+
+  private:
+    void registerSuites();
+
+    HostOptions options_;
+    std::vector<std::string> misbehaviour_;
+    std::unique_ptr<SuiteRegistry> registry_;
+    std::unique_ptr<BlockAllocator> blocks_;
+    std::unique_ptr<FaultPlan> faults_;
+    std::unique_ptr<Trace> trace_;
+    std::unique_ptr<Frontend> frontend_;
+    std::unique_ptr<MenuModel> menus_;
+    std::unique_ptr<NotifierModel> notifiers_;
+    std::unique_ptr<UnicodeStrings> strings_;
+    std::unique_ptr<TextEngine> textEngine_;
+    std::unique_ptr<DocumentModel> documents_;
+    std::unique_ptr<DialogEngine> dialogs_;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> familyStates_;
+    std::unique_ptr<PluginSet> plugins_; // last: shut down before the rest goes
+};
+
+// Registration hooks, one per suite family file: each adds its tables (every
+// offered version its own row) to the registry.
+void registerSPSuites(SuiteRegistry &registry);
+void registerMenuAndNotifierSuites(SuiteRegistry &registry);
+void registerUnicodeStringSuite(SuiteRegistry &registry);
+void registerTextEngineSuites(SuiteRegistry &registry);
+void registerArtboardSuite(SuiteRegistry &registry);
+void registerAcquiredOnlySuites(SuiteRegistry &registry);
+void registerADMSuites(SuiteRegistry &registry);
+void registerPendingSuites(SuiteRegistry &registry);
+
+// The SP Basic table every message header carries.
+const struct SPBasicSuite *basicSuite();
+
+} // namespace vyn::host

@@ -1,0 +1,29 @@
+#include "TextEngine.h"
+
+#include "HostError.h"
+
+namespace vyn::host {
+
+std::u16string TextStory::text() const {
+    std::u16string all;
+    for (const auto &run : runs) all += run.text;
+    return all;
+}
+
+void *TextEngine::add(Object object) {
+    return table_.add(std::make_unique<Entry>(Entry{std::move(object), 1}));
+}
+
+void TextEngine::addRef(const void *ref) {
+    Entry *e = table_.find(const_cast<void *>(ref));
+    require(e != nullptr, "stale text-engine reference");
+    ++e->count;
+}
+
+void TextEngine::release(const void *ref) {
+    Entry *e = table_.find(const_cast<void *>(ref));
+    require(e != nullptr, "stale text-engine reference");
+    if (--e->count == 0) table_.erase(const_cast<void *>(ref));
+}
+
+} // namespace vyn::host

@@ -1,0 +1,29 @@
+// UnicodeStrings.h — the host strings plug-ins hold through AI Unicode String.
+#pragma once
+
+#include <string>
+
+#include "HandleTable.h"
+#include "ASTypes.h"
+
+namespace vyn::host {
+
+class UnicodeStrings {
+  public:
+    AIUnicodeStringRef make(std::u16string text) {
+        return table_.add(std::make_unique<std::u16string>(std::move(text)));
+    }
+    // Null for a stale reference. A null reference is the empty string; use
+    // text() to read either.
+    std::u16string *find(AIUnicodeStringRef ref) const { return table_.find(ref); }
+    // Throws HostError(kBadParameterErr) for a stale, non-null reference.
+    std::u16string text(AIUnicodeStringRef ref) const;
+    void dispose(AIUnicodeStringRef ref) { table_.erase(ref); }
+    // Strings plug-ins have not disposed of.
+    std::size_t live() const { return table_.size(); }
+
+  private:
+    OwningHandleTable<std::u16string, AIUnicodeStringRef> table_{0x50000};
+};
+
+} // namespace vyn::host

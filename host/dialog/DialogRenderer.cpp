@@ -1,0 +1,340 @@
+#include "dialog/DialogRenderer.h"
+
+#include <cairo.h>
+#include <librsvg/rsvg.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+
+#include "dialog/DialogLook.h"
+
+namespace vyn::host {
+namespace {
+
+// ---- SVG text helpers ----------------------------------------------------
+
+std::string num(double v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", v);
+    std::string s = buffer;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+std::string escaped(const std::string &text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default:
+            // XML has no place for most control characters.
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+        }
+    }
+    return out;
+}
+
+std::string base64(const std::string &bytes) {
+    static const char *digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        unsigned n = (static_cast<unsigned char>(bytes[i]) << 16) | (static_cast<unsigned char>(bytes[i + 1]) << 8) |
+                     static_cast<unsigned char>(bytes[i + 2]);
+        out += {digits[n >> 18], digits[(n >> 12) & 63], digits[(n >> 6) & 63], digits[n & 63]};
+    }
+    if (std::size_t rest = bytes.size() - i) {
+        unsigned n = static_cast<unsigned char>(bytes[i]) << 16;
+        if (rest == 2) n |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        out += {digits[n >> 18], digits[(n >> 12) & 63], rest == 2 ? digits[(n >> 6) & 63] : '=', '='};
+    }
+    return out;
+}
+
+std::string fontAttributes(int code) {
+    FontLook f = fontLook(code);
+    std::string a = " font-family=\"" + std::string(f.family) + "\" font-size=\"" + num(f.size) + "\"";
+    if (f.bold) a += " font-weight=\"bold\"";
+    if (f.italic) a += " font-style=\"italic\"";
+    return a;
+}
+
+// Baseline that centres a line of text vertically on `middle`.
+double baselineFor(double middle, int font) { return middle + fontLook(font).size * 0.35; }
+
+std::string textElement(const std::string &text, double x, double y, int font, ADMRGBColor colour,
+                        const char *anchor = "start") {
+    std::string e = "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\"" + fontAttributes(font) + " fill=\"" +
+                    cssColour(colour) + "\" xml:space=\"preserve\"";
+    if (std::string(anchor) != "start") e += std::string(" text-anchor=\"") + anchor + "\"";
+    return e + ">" + escaped(text) + "</text>\n";
+}
+
+std::string rectElement(double x, double y, double w, double h, const std::string &attributes) {
+    return "<rect x=\"" + num(x) + "\" y=\"" + num(y) + "\" width=\"" + num(w) + "\" height=\"" + num(h) +
+           "\" " + attributes + "/>\n";
+}
+
+std::string filled(ADMRGBColor c) { return "fill=\"" + cssColour(c) + "\""; }
+std::string outlined(ADMRGBColor c, double width = 1) {
+    return "fill=\"none\" stroke=\"" + cssColour(c) + "\" stroke-width=\"" + num(width) + "\"";
+}
+
+// ---- recorded operations -------------------------------------------------
+
+std::string renderOp(const DrawOp &op) {
+    const ADMRect &r = op.rect;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    switch (op.kind) {
+    case DrawOp::Kind::Fill:
+    case DrawOp::Kind::Clear: {
+        if (w <= 0 || h <= 0) return "";
+        ADMRGBColor c = op.kind == DrawOp::Kind::Clear ? look::kBackground : op.colour;
+        return rectElement(r.left, r.top, w, h, filled(c));
+    }
+    case DrawOp::Kind::Frame:
+        if (w <= 0 || h <= 0) return "";
+        if (w == 1 || h == 1) return rectElement(r.left, r.top, w, h, filled(op.colour));
+        return rectElement(r.left + 0.5, r.top + 0.5, w - 1, h - 1, outlined(op.colour));
+    case DrawOp::Kind::Line:
+        // Pixel centres, with square caps so that both end pixels are painted.
+        return "<line x1=\"" + num(op.from.h + 0.5) + "\" y1=\"" + num(op.from.v + 0.5) + "\" x2=\"" +
+               num(op.to.h + 0.5) + "\" y2=\"" + num(op.to.v + 0.5) + "\" stroke=\"" + cssColour(op.colour) +
+               "\" stroke-width=\"1\" stroke-linecap=\"square\"/>\n";
+    case DrawOp::Kind::Text: return textElement(op.text, op.from.h, op.from.v, op.font, op.colour);
+    case DrawOp::Kind::TextCentred:
+        return textElement(op.text, (r.left + r.right) / 2.0, baselineFor((r.top + r.bottom) / 2.0, op.font),
+                           op.font, op.colour, "middle");
+    case DrawOp::Kind::Icon:
+        return "<image x=\"" + num(op.from.h) + "\" y=\"" + num(op.from.v) + "\" width=\"" +
+               num(op.icon->width) + "\" height=\"" + num(op.icon->height) +
+               "\" xlink:href=\"data:image/svg+xml;base64," + base64(op.icon->svg) + "\"/>\n";
+    }
+    return "";
+}
+
+std::string renderOps(const DrawOps &ops) {
+    std::string out;
+    for (const auto &op : ops) out += renderOp(op);
+    return out;
+}
+
+// ---- items drawn by the host ---------------------------------------------
+
+ADMRGBColor textColour(const DialogItem &item) { return item.enabled ? look::kText : look::kDimmedText; }
+
+std::string justifiedText(const DialogItem &item, double inset) {
+    const int w = item.width();
+    const double y = baselineFor(item.height() / 2.0, item.font);
+    switch (item.justify) {
+    case kADMCenterJustify: return textElement(item.text, w / 2.0, y, item.font, textColour(item), "middle");
+    case kADMRightJustify: return textElement(item.text, w - inset, y, item.font, textColour(item), "end");
+    default: return textElement(item.text, inset, y, item.font, textColour(item));
+    }
+}
+
+std::string pushButton(const DialogItem &item, bool withText) {
+    // The default button (id 1) wears the highlight colour around it.
+    ADMRGBColor edge = item.id == kADMDefaultItemID && item.enabled ? look::kHighlight : look::kBorder;
+    std::string out = rectElement(0.5, 0.5, item.width() - 1, item.height() - 1,
+                                  "rx=\"4\" " + filled(look::kButtonFace) + " stroke=\"" + cssColour(edge) +
+                                      "\" stroke-width=\"1\"");
+    if (withText) out += justifiedText(item, 6);
+    return out;
+}
+
+// A white field with its text and, at its right, a strip of `strip` pixels
+// holding the arrows.
+std::string field(const DialogItem &item, int strip) {
+    const int w = item.width(), h = item.height();
+    std::string out = rectElement(0.5, 0.5, w - 1, h - 1, filled(look::kField) + " " +
+                                  "stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"");
+    out += textElement(item.shownText(), 4, baselineFor(h / 2.0, item.font), item.font, textColour(item));
+    const double x = w - strip;
+    out += "<line x1=\"" + num(x + 0.5) + "\" y1=\"1\" x2=\"" + num(x + 0.5) + "\" y2=\"" + num(h - 1) +
+           "\" stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"/>\n";
+    return out;
+}
+
+std::string triangle(double cx, double cy, bool up, ADMRGBColor colour) {
+    const double d = up ? -2.5 : 2.5;
+    return "<path d=\"M" + num(cx - 3.5) + " " + num(cy - d) + " L" + num(cx + 3.5) + " " + num(cy - d) + " L" +
+           num(cx) + " " + num(cy + d) + " Z\" " + filled(colour) + "/>\n";
+}
+
+std::string spinEdit(const DialogItem &item) {
+    const int strip = 12, w = item.width(), h = item.height();
+    ADMRGBColor arrows = textColour(item);
+    return field(item, strip) + triangle(w - strip / 2.0, h / 4.0 + 1, true, arrows) +
+           triangle(w - strip / 2.0, h * 3 / 4.0 - 1, false, arrows);
+}
+
+std::string popup(const DialogItem &item) {
+    const int strip = 16;
+    return field(item, strip) + triangle(item.width() - strip / 2.0, item.height() / 2.0, false, textColour(item));
+}
+
+std::string checkBox(const DialogItem &item) {
+    const int box = 12;
+    const double top = (item.height() - box) / 2.0;
+    std::string out = rectElement(0.5, top + 0.5, box - 1, box - 1,
+                                  filled(look::kField) + " stroke=\"" + cssColour(look::kBorder) +
+                                      "\" stroke-width=\"1\"");
+    if (item.checked)
+        out += "<path d=\"M2.5 " + num(top + 6.5) + " L5 " + num(top + 9) + " L9.5 " + num(top + 3) +
+               "\" fill=\"none\" stroke=\"" + cssColour(textColour(item)) +
+               "\" stroke-width=\"2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n";
+    return out + textElement(item.text, box + 4, baselineFor(item.height() / 2.0, item.font), item.font,
+                             textColour(item));
+}
+
+std::string hostDrawnItem(const DialogItem &item) {
+    switch (item.kind) {
+    case ItemKind::TextPushButton: return pushButton(item, true);
+    case ItemKind::PicturePushButton: return pushButton(item, false);
+    case ItemKind::SpinEdit: return spinEdit(item);
+    case ItemKind::TextCheckBox: return checkBox(item);
+    case ItemKind::TextEditPopup: return popup(item);
+    }
+    return "";
+}
+
+std::string clipPath(const std::string &id, int width, int height) {
+    return "<clipPath id=\"" + id + "\"><rect x=\"0\" y=\"0\" width=\"" + num(width) + "\" height=\"" +
+           num(height) + "\"/></clipPath>\n";
+}
+
+std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings, std::size_t index) {
+    const DialogItem &item = dialog.items[index];
+    const std::string clip = "clip-item-" + std::to_string(index);
+    std::string out = "<g id=\"item-" + std::to_string(index) + "\" class=\"" + itemKindWord(item.kind) +
+                      "\" transform=\"translate(" + num(item.rect.left) + "," + num(item.rect.top) + ")\">\n";
+    if (!item.tooltip.empty()) out += "<title>" + escaped(item.tooltip) + "</title>\n";
+    out += clipPath(clip, item.width(), item.height());
+    out += "<g clip-path=\"url(#" + clip + ")\">\n";
+    if (item.drawProc) {
+        auto it = drawings.items.find(index);
+        if (it != drawings.items.end()) out += renderOps(it->second);
+    } else {
+        out += hostDrawnItem(item);
+    }
+    out += "</g>\n";
+    if (dialog.focus == index)
+        out += rectElement(-1.5, -1.5, item.width() + 3, item.height() + 3, outlined(look::kHighlight, 2));
+    return out + "</g>\n";
+}
+
+// ---- librsvg and cairo ---------------------------------------------------
+
+struct GObjectUnref {
+    void operator()(RsvgHandle *h) const { g_object_unref(h); }
+};
+struct SurfaceDestroy {
+    void operator()(cairo_surface_t *s) const { cairo_surface_destroy(s); }
+};
+struct ContextDestroy {
+    void operator()(cairo_t *c) const { cairo_destroy(c); }
+};
+
+std::runtime_error rsvgError(const char *what, GError *error) {
+    std::string text = std::string(what) + (error ? std::string(": ") + error->message : std::string());
+    if (error) g_error_free(error);
+    return std::runtime_error(text);
+}
+
+cairo_status_t appendBytes(void *closure, const unsigned char *data, unsigned int length) {
+    auto *out = static_cast<std::vector<unsigned char> *>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &drawings) {
+    const int w = std::max(dialog.width(), 0), h = std::max(dialog.height(), 0);
+    const int totalW = w + 2 * kFrameWidth, totalH = h + kTitleBarHeight + 2 * kFrameWidth;
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
+                      " width=\"" + num(totalW) + "\" height=\"" + num(totalH) + "\" viewBox=\"0 0 " +
+                      num(totalW) + " " + num(totalH) + "\">\n";
+    svg += "<title>" + escaped(dialog.title.empty() ? dialog.name : dialog.title) + "</title>\n";
+    svg += "<g id=\"frame\">\n" + rectElement(0, 0, totalW, totalH, filled(look::kFrame)) +
+           rectElement(kFrameWidth, kFrameWidth, w, kTitleBarHeight, filled(look::kTitleBar)) +
+           textElement(dialog.title, totalW / 2.0, baselineFor(kFrameWidth + kTitleBarHeight / 2.0, kADMBoldDialogFont),
+                       kADMBoldDialogFont, look::kText, "middle") +
+           "</g>\n";
+    svg += "<g id=\"content\" transform=\"translate(" + num(kFrameWidth) + "," + num(kFrameWidth + kTitleBarHeight) +
+           ")\">\n" + clipPath("clip-content", w, h) + "<g clip-path=\"url(#clip-content)\">\n";
+    svg += rectElement(0, 0, w, h, filled(look::kBackground));
+    if (dialog.drawProc && drawings.dialogDrawn) svg += renderOps(drawings.dialog);
+    for (std::size_t i = 0; i < dialog.items.size(); ++i) svg += renderItem(dialog, drawings, i);
+    svg += "</g>\n</g>\n</svg>\n";
+    return svg;
+}
+
+std::vector<unsigned char> svgToPng(const std::string &svg, double scale) {
+    GError *error = nullptr;
+    std::unique_ptr<RsvgHandle, GObjectUnref> handle(
+        rsvg_handle_new_from_data(reinterpret_cast<const guint8 *>(svg.data()), svg.size(), &error));
+    if (!handle) throw rsvgError("the picture's SVG cannot be read", error);
+    double width = 0, height = 0;
+    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))
+        throw std::runtime_error("the picture's SVG has no size");
+    const int pw = static_cast<int>(std::ceil(width * scale)), ph = static_cast<int>(std::ceil(height * scale));
+    std::unique_ptr<cairo_surface_t, SurfaceDestroy> surface(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(pw, 1), std::max(ph, 1)));
+    std::unique_ptr<cairo_t, ContextDestroy> cr(cairo_create(surface.get()));
+    cairo_scale(cr.get(), scale, scale);
+    RsvgRectangle viewport{0, 0, width, height};
+    if (!rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &error))
+        throw rsvgError("the picture cannot be drawn", error);
+    std::vector<unsigned char> png;
+    if (cairo_surface_write_to_png_stream(surface.get(), appendBytes, &png) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("the picture cannot be encoded as PNG");
+    return png;
+}
+
+void writePicture(const std::string &svg, const std::filesystem::path &file, double pngScale) {
+    const std::string ext = file.extension().string();
+    const bool png = ext == ".png" || ext == ".PNG";
+    if (!png && ext != ".svg" && ext != ".SVG")
+        throw std::runtime_error("cannot write picture " + file.string() + ": its name must end in .svg or .png");
+    std::string bytes;
+    try {
+        if (png) {
+            auto data = svgToPng(svg, pngScale);
+            bytes.assign(data.begin(), data.end());
+        } else {
+            bytes = svg;
+        }
+    } catch (const std::runtime_error &e) {
+        throw std::runtime_error("cannot write picture " + file.string() + ": " + e.what());
+    }
+    std::filesystem::path part = file;
+    part += ".part";
+    {
+        std::ofstream out(part, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(part, ignored);
+            throw std::runtime_error("cannot write picture " + file.string());
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(part, file, ec);
+    if (ec) {
+        std::filesystem::remove(part, ec);
+        throw std::runtime_error("cannot write picture " + file.string() + ": " + ec.message());
+    }
+}
+
+} // namespace vyn::host

@@ -1,0 +1,112 @@
+// SP Basic, SP Access and SP Plug-ins over the registry, the block allocator
+// and the plug-in set.
+#include "SPSuites.h"
+
+#include "BlockAllocator.h"
+#include "CallGate.h"
+#include "Host.h"
+#include "PluginSet.h"
+#include "SuiteRegistry.h"
+
+namespace vyn::host {
+namespace {
+
+constexpr const char *kBasic = kSPBasicSuite;
+constexpr const char *kAccess = kSPAccessSuite;
+constexpr const char *kPlugins = kSPPluginsSuite;
+
+LoadedPlugin &pluginOf(Host &host, SPPluginRef ref) {
+    LoadedPlugin *p = host.plugins().find(ref);
+    require(p != nullptr, "unknown plug-in reference");
+    return *p;
+}
+
+SPErr ASAPI acquireSuite(const char *name, ASInt32 version, const void **suite) {
+    if (suite) *suite = nullptr;
+    return gate(kBasic, "AcquireSuite", [&](Host &host) {
+        require(name && suite, "null suite name or result address");
+        *suite = host.registry().acquire(name, version);
+        return kNoErr;
+    });
+}
+
+SPErr ASAPI releaseSuite(const char *name, ASInt32 version) {
+    return gate(kBasic, "ReleaseSuite", [&](Host &host) {
+        require(name != nullptr, "null suite name");
+        host.registry().release(name, version);
+        return kNoErr;
+    });
+}
+
+SPErr ASAPI allocateBlock(size_t size, void **block) {
+    if (block) *block = nullptr;
+    return gate(kBasic, "AllocateBlock", [&](Host &host) -> ASErr {
+        require(block != nullptr, "null block address");
+        LoadedPlugin *caller = host.plugins().current();
+        *block = host.blocks().allocate(size, caller ? caller->ref : nullptr);
+        return *block ? kNoErr : kOutOfMemoryErr;
+    });
+}
+
+SPErr ASAPI freeBlock(void *block) {
+    return gate(kBasic, "FreeBlock", [&](Host &host) {
+        if (block) require(host.blocks().free(block), "free of a block the host never handed out");
+        return kNoErr;
+    });
+}
+
+SPErr ASAPI getCurrentPlugin(SPPluginRef *plugin) {
+    if (plugin) *plugin = nullptr;
+    return gate(kAccess, "GetCurrentPlugin", [&](Host &host) -> ASErr {
+        require(plugin != nullptr, "null result address");
+        LoadedPlugin *current = host.plugins().current();
+        if (!current) throw HostError(kBadContextErr, "no plug-in is being called");
+        *plugin = current->ref;
+        return kNoErr;
+    });
+}
+
+SPErr ASAPI acquirePlugin(SPPluginRef plugin, SPAccessRef *access) {
+    if (access) *access = nullptr;
+    return gate(kAccess, "AcquirePlugin", [&](Host &host) {
+        require(access != nullptr, "null result address");
+        LoadedPlugin &p = pluginOf(host, plugin);
+        ++p.pins;
+        *access = host.plugins().accessRefs().add(&p);
+        return kNoErr;
+    });
+}
+
+SPErr ASAPI releasePlugin(SPAccessRef access) {
+    return gate(kAccess, "ReleasePlugin", [&](Host &host) {
+        LoadedPlugin *p = host.plugins().accessRefs().find(access);
+        require(p != nullptr, "unknown access reference");
+        --p->pins;
+        host.plugins().accessRefs().remove(access);
+        return kNoErr;
+    });
+}
+
+SPErr ASAPI setPluginName(SPPluginRef plugin, const char *name) {
+    return gate(kPlugins, "SetPluginName", [&](Host &host) {
+        require(name != nullptr, "null plug-in name");
+        pluginOf(host, plugin).registeredName = name;
+        return kNoErr;
+    });
+}
+
+const SPBasicSuite kBasicTable = {acquireSuite, releaseSuite, allocateBlock, freeBlock};
+const SPAccessSuite kAccessTable = {getCurrentPlugin, acquirePlugin, releasePlugin};
+const SPPluginsSuite kPluginsTable = {setPluginName};
+
+} // namespace
+
+const SPBasicSuite *basicSuite() { return &kBasicTable; }
+
+void registerSPSuites(SuiteRegistry &registry) {
+    registry.add(kSPBasicSuite, kSPBasicSuiteVersion, &kBasicTable);
+    registry.add(kSPAccessSuite, kSPAccessSuiteVersion, &kAccessTable);
+    registry.add(kSPPluginsSuite, kSPPluginsSuiteVersion, &kPluginsTable);
+}
+
+} // namespace vyn::host

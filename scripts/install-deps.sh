@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every Debian package Vyn•Colors needs to build, test and run.
+# Safe to run again: packages already present are left as they are.
+set -euo pipefail
+
+packages=(
+  build-essential      # g++ and make
+  cmake
+  pkg-config
+  libgtest-dev         # GoogleTest
+  libcli11-dev         # command-line parsing
+  libpugixml-dev       # XML (SVG) parsing
+  nlohmann-json3-dev   # JSON documents
+  librsvg2-dev         # SVG to PNG rendering (brings cairo)
+  libcairo2-dev
+  libfontconfig-dev    # the system's font list
+  fonts-dejavu-core    # the font dialogs are drawn with
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "All build dependencies are installed."
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

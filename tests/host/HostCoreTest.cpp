@@ -1,0 +1,141 @@
+// The host's own pieces, without a plug-in: encodings, the suite registry,
+// the block allocator, fault injection, the gate and the menu model.
+#include <gtest/gtest.h>
+
+#include "BlockAllocator.h"
+#include "CallGate.h"
+#include "FaultPlan.h"
+#include "Host.h"
+#include "HostError.h"
+#include "MacRoman.h"
+#include "MenuModel.h"
+#include "SuiteRegistry.h"
+
+using namespace vyn::host;
+
+TEST(MacRoman, ConvertsThePlatformBytesBothWays) {
+    struct Case {
+        const char *macRoman;
+        const char *utf8;
+    } cases[] = {
+        {"Vyn\xA5"
+         "Colors\xC9",
+         "Vyn•Colors…"},
+        {"Mod\x8Fle", "Modèle"},
+        {"\x80\xDB\xFF", "Ä€ˇ"},
+        {"plain ASCII", "plain ASCII"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(macRomanToUtf8(c.macRoman), c.utf8);
+        EXPECT_EQ(utf8ToMacRoman(c.utf8), c.macRoman);
+        EXPECT_EQ(utf16ToUtf8(utf8ToUtf16(c.utf8)), c.utf8);
+    }
+    EXPECT_EQ(utf8ToMacRoman("漢 😀"), "? ?") << "characters Mac Roman lacks become '?'";
+}
+
+TEST(SuiteRegistry, CountsAcquisitionsPerRowWithoutVersionFallback) {
+    SuiteRegistry registry;
+    int table = 0;
+    registry.add("AI Menu Suite", 1009, &table);
+
+    EXPECT_EQ(registry.acquire("AI Menu Suite", 1009), &table);
+    EXPECT_EQ(registry.acquire("AI Menu Suite", 1009), &table);
+    EXPECT_EQ(registry.outstanding("AI Menu Suite", 1009), 2);
+
+    auto codeOf = [](auto &&call) {
+        try {
+            call();
+        } catch (const HostError &e) {
+            return e.code();
+        }
+        return ASErr(kNoErr);
+    };
+    EXPECT_EQ(codeOf([&] { registry.acquire("AI Menu Suite", 1008); }), kSPSuiteNotFoundError);
+    registry.setUnavailable("AI Menu Suite", 1009);
+    EXPECT_EQ(codeOf([&] { registry.acquire("AI Menu Suite", 1009); }), kSPSuiteNotFoundError);
+
+    registry.release("AI Menu Suite", 1009);
+    registry.release("AI Menu Suite", 1009);
+    EXPECT_EQ(registry.outstanding(), 0);
+    EXPECT_EQ(codeOf([&] { registry.release("AI Menu Suite", 1009); }), kSPSuiteNotFoundError)
+        << "a release without an acquisition is refused";
+}
+
+TEST(BlockAllocator, FailsAfterNBlocksAndAccountsPerOwner) {
+    BlockAllocator blocks;
+    auto owner = reinterpret_cast<SPPluginRef>(0x10);
+    blocks.failAfter(2);
+    void *a = blocks.allocate(10, owner);
+    void *b = blocks.allocate(0, nullptr);
+    EXPECT_NE(a, nullptr);
+    EXPECT_NE(b, nullptr) << "a zero-sized block is still a block";
+    EXPECT_EQ(blocks.allocate(1, owner), nullptr);
+    EXPECT_EQ(blocks.liveBlocks(owner), 1u);
+    EXPECT_EQ(blocks.liveBytes(owner), 10u);
+
+    int notOurs = 0;
+    EXPECT_FALSE(blocks.free(&notOurs));
+    EXPECT_TRUE(blocks.free(a));
+    EXPECT_FALSE(blocks.free(a)) << "a double free is refused";
+    EXPECT_TRUE(blocks.free(b));
+    EXPECT_EQ(blocks.liveBlocks(), 0u);
+}
+
+TEST(FaultPlan, StrikesAtTheNthCallAndOptionallyAfter) {
+    FaultPlan plan;
+    plan.failCall("S", "Once", 2, 7);
+    plan.failCall("S", "FromThird", 3, 9, true);
+    std::vector<std::optional<ASErr>> once, after;
+    for (int i = 0; i < 4; ++i) {
+        once.push_back(plan.onCall("S", "Once"));
+        after.push_back(plan.onCall("S", "FromThird"));
+    }
+    EXPECT_EQ(once, (std::vector<std::optional<ASErr>>{std::nullopt, 7, std::nullopt, std::nullopt}));
+    EXPECT_EQ(after, (std::vector<std::optional<ASErr>>{std::nullopt, std::nullopt, 9, 9}));
+    EXPECT_EQ(plan.calls("S", "Once"), 4);
+}
+
+TEST(CallGate, TurnsErrorsIntoCodesAndReportsMisuse) {
+    Host host;
+    EXPECT_EQ(gate("Test Suite", "Fine", [](Host &) { return ASErr(kNoErr); }), kNoErr);
+    EXPECT_EQ(gate("Test Suite", "Missing", [](Host &) -> ASErr { throw HostError(kNotFoundErr, "absent"); }),
+              kNotFoundErr);
+    EXPECT_TRUE(host.misbehaviour().empty()) << "an absent entry is not misuse";
+
+    EXPECT_EQ(gate("Test Suite", "Stale", [](Host &) -> ASErr { throw HostError(kBadParameterErr, "stale"); }),
+              kBadParameterErr);
+    EXPECT_EQ(gate("Test Suite", "Bug", [](Host &) -> ASErr { throw std::runtime_error("oops"); }),
+              kCantHappenErr);
+    EXPECT_EQ(host.misbehaviour().size(), 2u);
+
+    host.faults().failCall("Test Suite", "Fine", 2, kOutOfMemoryErr);
+    bool ran = false;
+    auto body = [&](Host &) {
+        ran = true;
+        return ASErr(kNoErr);
+    };
+    EXPECT_EQ(gate("Test Suite", "Fine", body), kOutOfMemoryErr) << "the second call is injected";
+    EXPECT_FALSE(ran) << "an injected fault replaces the call";
+    EXPECT_EQ(gateValue("Test Suite", "Value", 5, [](Host &) -> int { throw HostError(kNotFoundErr, "x"); }), 5);
+}
+
+TEST(MenuModel, FindsItemsByPathAndListsThem) {
+    MenuModel menus;
+    auto plugin = reinterpret_cast<SPPluginRef>(0x20);
+    const std::string tools = "Vyn\xA5Tools", colors = "Vyn•Colors…";
+    AIMenuItemHandle parent = menus.addItem(plugin, tools, "Tool Palettes", u"Vyn•Tools", 0);
+    menus.addSubmenuGroup(tools, 1, parent);
+    AIMenuItemHandle command = menus.addItem(plugin, "", tools, u"Vyn•Colors…", 1);
+
+    EXPECT_EQ(menus.findByPath({"Vyn•Tools", colors})->handle, command);
+    EXPECT_EQ(menus.findByPath({"Tool Palettes", "Vyn•Tools", colors})->handle, command);
+    EXPECT_EQ(menus.findByPath({colors}), nullptr) << "a path starts at a host group's items";
+    EXPECT_EQ(menus.listing(), (std::vector<std::string>{"Tool Palettes › Vyn•Tools › Vyn•Colors…"}));
+
+    EXPECT_THROW(menus.addItem(plugin, "", "No Such Group", u"x", 0), HostError);
+    EXPECT_THROW(menus.addSubmenuGroup(tools, 1, command), HostError) << "the group name is taken";
+
+    menus.dropPlugin(plugin);
+    EXPECT_TRUE(menus.listing().empty());
+    EXPECT_EQ(menus.groups().size(), 2u) << "the host's own groups stay";
+}
