@@ -1,7 +1,7 @@
 // Trace.h — optional log of every message and suite call, in order.
 //
 // Lines read "message SP Interface/Startup", "call AI Menu Suite.AddMenuItem",
-// "result SP Interface/Startup 0", "fault AI Menu Suite.AddMenuItem MEM!".
+// "result SP Interface/Startup 0", "fault AI Menu Suite.AddMenuItem 'MEM!'".
 // Tests compare slices of it with the protocols written in docs/.
 #pragma once
 
@@ -19,6 +19,9 @@ class Trace {
     void echoTo(std::ostream *out) { echo_ = out; }
 
     void record(std::string line);
+    // Adds " (detail)" to the last line, e.g. the suite an acquisition asks
+    // for: "call SP Basic Suite.AcquireSuite (AI Menu Suite 1009)".
+    void annotate(const std::string &detail);
     const std::vector<std::string> &lines() const { return lines_; }
     void clear() { lines_.clear(); }
 

@@ -94,6 +94,7 @@ ASInt32 DialogEngine::runModal(const ModalRequest &request, ADMRect screen) {
     }};
 
     trace("open " + d.model.name);
+    if (request.initProc) trace("init " + d.model.name);
     if (request.initProc && request.initProc(d.handle) != kNoErr) {
         d.model.ended = true;
         d.model.result = kADMNoModalResult;

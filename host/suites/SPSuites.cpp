@@ -2,11 +2,14 @@
 // and the plug-in set.
 #include "SPSuites.h"
 
+#include <string>
+
 #include "BlockAllocator.h"
 #include "CallGate.h"
 #include "Host.h"
 #include "PluginSet.h"
 #include "SuiteRegistry.h"
+#include "Trace.h"
 
 namespace vyn::host {
 namespace {
@@ -25,6 +28,7 @@ SPErr ASAPI acquireSuite(const char *name, ASInt32 version, const void **suite) 
     if (suite) *suite = nullptr;
     return gate(kBasic, "AcquireSuite", [&](Host &host) {
         require(name && suite, "null suite name or result address");
+        host.trace().annotate(std::string(name) + " " + std::to_string(version));
         *suite = host.registry().acquire(name, version);
         return kNoErr;
     });
@@ -33,6 +37,7 @@ SPErr ASAPI acquireSuite(const char *name, ASInt32 version, const void **suite) 
 SPErr ASAPI releaseSuite(const char *name, ASInt32 version) {
     return gate(kBasic, "ReleaseSuite", [&](Host &host) {
         require(name != nullptr, "null suite name");
+        host.trace().annotate(std::string(name) + " " + std::to_string(version));
         host.registry().release(name, version);
         return kNoErr;
     });

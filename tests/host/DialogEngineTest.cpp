@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Frontend.h"
-#include "dialog/DialogFixture.h"
+#include "DialogFixture.h"
 #include "dialog/DialogUnits.h"
 
 namespace vyn::host::testing {
@@ -355,7 +355,9 @@ TEST(DialogUnits, ReadsWhatPeopleTypeAndShowsTwoDecimalsAtMost) {
         SCOPED_TRACE(c.typed);
         auto points = parseTypedValue(c.typed, c.unit);
         ASSERT_EQ(points.has_value(), c.points.has_value());
-        if (points) EXPECT_NEAR(*points, *c.points, 1e-9);
+        if (points) {
+            EXPECT_NEAR(*points, *c.points, 1e-9);
+        }
     }
     EXPECT_EQ(formatValue(12, Unit::Millimetres), "4.23 mm");
     EXPECT_EQ(formatValue(85.03937, Unit::Millimetres), "30 mm");

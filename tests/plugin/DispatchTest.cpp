@@ -1,0 +1,67 @@
+// How the plug-in answers messages: unhandled ones, the purge request, and
+// exceptions escaping a handler.
+#include "PluginHarness.h"
+
+namespace vyn::test {
+namespace {
+
+TEST(Dispatch, AnswersMessagesItHasNoHandlerForWithAWarningLine) {
+    PluginHarness h;
+    ASSERT_TRUE(h.start().empty());
+    struct Case {
+        const char *caller, *selector;
+    } cases[] = {
+        {"AI Annotation", "AI Draw"},     // a caller the plug-in does not know
+        {kCallerAITool, kSelectorAIToolMouseDown}, // a known caller, unhandled operation
+        {kAIWorkspaceCaller, kAIWSWriteSelector},
+    };
+    for (const auto &c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(h.send(c.caller, c.selector), kNoErr) << c.caller;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  std::string("Warning: Unhandled plugin message: caller \"") + c.caller + "\" selector \"" +
+                      c.selector + "\"\n");
+    }
+}
+
+TEST(Dispatch, AnswersHandledMessagesSilently) {
+    PluginHarness h;
+    ASSERT_TRUE(h.start().empty());
+    struct Case {
+        const char *caller, *selector;
+    } cases[] = {
+        {kSPCacheCaller, kSPPluginPurgeSelector}, // nothing to purge: 0, not 'pFls'
+        {kCallerAITool, kSelectorAIReselectTool},
+        {kCallerAITool, kSelectorAIDecreaseDiameter},
+        {kSPInterfaceCaller, kSPInterfaceStartupSelector},
+    };
+    for (const auto &c : cases) {
+        testing::internal::CaptureStderr();
+        ASErr result = h.send(c.caller, c.selector);
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(result, kNoErr) << c.caller << "/" << c.selector;
+        EXPECT_EQ(err, "") << c.caller << "/" << c.selector;
+    }
+    EXPECT_EQ(h.notify("AI Some Other Notifier"), kNoErr);
+}
+
+TEST(Dispatch, TheAboutRequestShowsTheHostsAboutBox) {
+    PluginHarness h;
+    ASSERT_TRUE(h.start().empty());
+    EXPECT_EQ(h.send(kSPInterfaceCaller, kSPInterfaceAboutSelector), kNoErr);
+    auto about = h.host().frontend().texts(FrontendEvent::Kind::AboutBox);
+    ASSERT_EQ(about.size(), 1u);
+    EXPECT_NE(about[0].find("Vyn•Colors"), std::string::npos) << about[0];
+}
+
+TEST(Dispatch, AnExceptionEscapingAHandlerBecomesItsResult) {
+    PluginHarness h(kProbePluginsFolder);
+    ASSERT_TRUE(h.start().empty());
+    EXPECT_EQ(h.notify("Probe Foreign Exception"), kCantHappenErr) << "anything but a host error is 'CANT'";
+    EXPECT_EQ(h.notify("Probe Host Error"), -42) << "a host error keeps its code";
+    EXPECT_EQ(h.notify("Probe Nothing"), kNoErr);
+    EXPECT_EQ(h.host().registry().outstanding(), 134) << "the plug-in keeps running";
+}
+
+} // namespace
+} // namespace vyn::test

@@ -1,0 +1,149 @@
+// Start-up, unload, reload and shut-down of the real plug-in module.
+#include <algorithm>
+
+#include "PluginHarness.h"
+#include "MenuModel.h"
+#include "dialog/DialogEngine.h"
+
+namespace vyn::test {
+namespace {
+
+// The suites the plug-in acquired or released, in order, from the trace.
+std::vector<std::string> suitesIn(const Trace &trace, const std::string &operation) {
+    std::vector<std::string> out;
+    const std::string prefix = "call SP Basic Suite." + operation + " (";
+    for (const auto &line : trace.lines())
+        if (line.rfind(prefix, 0) == 0) out.push_back(line.substr(prefix.size(), line.size() - prefix.size() - 1));
+    return out;
+}
+
+TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
+    PluginHarness h;
+    EXPECT_TRUE(h.start().empty());
+    ASSERT_NE(h.plugin(), nullptr);
+    EXPECT_NE(h.plugin()->globals, nullptr) << "the object lives in the globals slot";
+    EXPECT_EQ(h.plugin()->registeredName, "Colors");
+    EXPECT_EQ(h.host().registry().outstanding(), 134);
+    EXPECT_EQ(h.traced("message AI Notifier/AI Notify"), 1) << "application started";
+
+    // A few messages, an unload, a reload, a menu command, a shut-down.
+    EXPECT_EQ(h.send(kSPCacheCaller, kSPPluginPurgeSelector), kNoErr);
+    EXPECT_EQ(h.notify("Some Other Notifier"), kNoErr);
+    EXPECT_EQ(h.send(kSPAccessCaller, kSPAccessUnloadSelector), kNoErr);
+    EXPECT_EQ(h.host().registry().outstanding(), 0) << "every suite is released while unloaded";
+    EXPECT_EQ(h.send(kSPAccessCaller, kSPAccessReloadSelector), kNoErr);
+    EXPECT_EQ(h.host().registry().outstanding(), 134);
+    h.host().dialogs().user().pressOK();
+    EXPECT_EQ(h.host().chooseMenuItem({"About Vyn•Tools…", "Vyn•Colors…"}), kNoErr);
+
+    h.host().shutdown();
+    EXPECT_EQ(h.host().plugins().all().size(), 0u);
+    EXPECT_EQ(h.host().registry().outstanding(), 0) << "every suite global was released";
+    EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+    EXPECT_TRUE(h.host().menus().listing().empty());
+    EXPECT_TRUE(h.host().misbehaviour().empty());
+    EXPECT_TRUE(h.host().frontend().events().empty()) << "no alert, no warning";
+}
+
+TEST(Lifecycle, AMissingSuiteFailsStartUpAndReleasesExactlyWhatWasAcquired) {
+    PluginHarness h;
+    // The 40th row of the plug-in's required table.
+    h.host().registry().setUnavailable("AI Swatch List Suite", 1005);
+    auto failures = h.start();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("refused to start (code 'S!Fd')"), std::string::npos) << failures[0];
+
+    auto acquired = suitesIn(h.host().trace(), "AcquireSuite");
+    auto released = suitesIn(h.host().trace(), "ReleaseSuite");
+    ASSERT_EQ(acquired.size(), 5u + 40u) << "the five basic rows, then required rows up to the missing one";
+    EXPECT_EQ(acquired.front(), "SP Access Suite 3");
+    EXPECT_EQ(acquired.back(), "AI Swatch List Suite 1005");
+    acquired.pop_back();
+    EXPECT_EQ(released, acquired) << "released in acquisition order, the missing one excepted";
+
+    EXPECT_EQ(h.plugin(), nullptr);
+    EXPECT_EQ(h.host().registry().outstanding(), 0);
+    EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+    EXPECT_TRUE(h.alerts().empty()) << "'S!Fd' is never shown";
+}
+
+TEST(Lifecycle, StartUpSurvivesEveryAllocationFailure) {
+    // Allocation failing after N blocks, for every N start-up needs.
+    for (std::size_t n = 0;; ++n) {
+        PluginHarness h;
+        h.host().blocks().failAfter(n);
+        auto failures = h.start();
+        SCOPED_TRACE("allocations allowed: " + std::to_string(n));
+        EXPECT_EQ(h.host().registry().outstanding(), failures.empty() ? 134 : 0);
+        if (failures.empty()) {
+            h.host().blocks().failAfter(std::nullopt);
+            h.host().shutdown();
+            EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+            EXPECT_GE(n, 2u) << "the object and the suite table need a block each";
+            break;
+        }
+        EXPECT_NE(failures[0].find("'MEM!'"), std::string::npos) << failures[0];
+        EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+        ASSERT_EQ(h.alerts().size(), 1u);
+        EXPECT_NE(h.alerts()[0].find("MEM!"), std::string::npos) << h.alerts()[0];
+    }
+}
+
+TEST(Lifecycle, MessagesAreIgnoredWhileUnloadedAndDispatchedAfterReload) {
+    PluginHarness h;
+    ASSERT_TRUE(h.start().empty());
+
+    // The plug-in is told to unload but its code stays open: it must ignore
+    // what comes until it is reloaded.
+    ASSERT_EQ(h.host().plugins().unload(*h.plugin(), /*closeModule=*/false), kNoErr);
+    h.host().dialogs().user().pressOK();
+    EXPECT_EQ(h.host().chooseMenuItem({"About Vyn•Tools…", "Vyn•Colors…"}), kNoErr);
+    EXPECT_TRUE(h.host().dialogs().finished().empty()) << "no dialog opened while unloaded";
+    EXPECT_EQ(h.host().registry().outstanding(), 0);
+
+    ASSERT_EQ(h.send(kSPAccessCaller, kSPAccessReloadSelector), kNoErr);
+    EXPECT_EQ(h.host().chooseMenuItem({"About Vyn•Tools…", "Vyn•Colors…"}), kNoErr);
+    ASSERT_EQ(h.host().dialogs().finished().size(), 1u);
+    EXPECT_EQ(h.host().dialogs().finished()[0].model.name, "About");
+}
+
+TEST(Lifecycle, ARealUnloadClosesTheModuleAndTheObjectSurvivesTheReload) {
+    PluginHarness h;
+    ASSERT_TRUE(h.start().empty());
+    void *object = h.plugin()->globals;
+    std::size_t blocks = h.host().blocks().liveBlocks();
+
+    ASSERT_EQ(h.host().plugins().unload(*h.plugin()), kNoErr);
+    EXPECT_EQ(h.plugin()->module, nullptr) << "the module is really closed";
+    EXPECT_EQ(h.traced("module VynColors stayed mapped"), 0);
+    EXPECT_LT(h.host().blocks().liveBlocks(), blocks) << "the suite table went, the object stays";
+
+    // The next message reopens the module elsewhere and reloads first; the
+    // menu items' handles, kept in the object, still answer.
+    h.host().dialogs().user().pressOK();
+    EXPECT_EQ(h.host().chooseMenuItem({"About Vyn•Tools…", "Vyn•Colors…"}), kNoErr);
+    EXPECT_EQ(h.traced("message SP Access/Reload"), 1);
+    EXPECT_EQ(h.plugin()->globals, object);
+    ASSERT_EQ(h.host().dialogs().finished().size(), 1u);
+
+    h.host().shutdown();
+    EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+    EXPECT_EQ(h.host().registry().outstanding(), 0);
+}
+
+TEST(Lifecycle, ShutdownWithoutAnObjectDoesNothing) {
+    PluginHarness h;
+    h.host().registry().setUnavailable("AI Menu Suite", 1009);
+    LoadFailure failure;
+    LoadedPlugin *plugin = h.host().plugins().open(kPluginsFolder / "VynColors.aip", failure);
+    ASSERT_NE(plugin, nullptr);
+    EXPECT_EQ(h.host().plugins().sendInterface(*plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector),
+              kSPSuiteNotFoundError);
+    EXPECT_EQ(plugin->globals, nullptr);
+    std::size_t calls = h.host().trace().lines().size();
+    EXPECT_EQ(h.host().plugins().sendInterface(*plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector), kNoErr);
+    EXPECT_EQ(h.host().trace().lines().size(), calls + 2) << "only the message and its result";
+}
+
+} // namespace
+} // namespace vyn::test

@@ -1,0 +1,79 @@
+// PluginHarness.h — a stand-in host with the real plug-in bundle loaded,
+// for tests that talk to the module as the host would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BlockAllocator.h"
+#include "FaultPlan.h"
+#include "Frontend.h"
+#include "Host.h"
+#include "PluginSet.h"
+#include "SuiteRegistry.h"
+#include "Trace.h"
+
+namespace vyn::test {
+
+using namespace vyn::host;
+
+inline const std::filesystem::path kPluginsFolder = VYN_PLUGINS_DIR;
+inline const std::filesystem::path kProbePluginsFolder = VYN_TEST_PLUGINS_DIR;
+
+// A host over `folder`, traced, with `prepare` run before start-up (fault
+// plans, unavailable suites, menus made by "another plug-in").
+class PluginHarness {
+  public:
+    explicit PluginHarness(std::filesystem::path folder = kPluginsFolder, ADMRect screen = {0, 0, 900, 1440})
+        : host_(HostOptions{std::move(folder), screen}) {
+        host_.trace().enable(true);
+    }
+
+    std::vector<std::string> start() { return host_.start(); }
+    Host &host() { return host_; }
+
+    // The one plug-in of the folder, or null when it did not start.
+    LoadedPlugin *plugin() {
+        auto all = host_.plugins().all();
+        return all.empty() ? nullptr : all.front();
+    }
+
+    ASErr send(const char *caller, const char *selector) {
+        return host_.plugins().sendInterface(*plugin(), caller, selector);
+    }
+    ASErr notify(const char *type) {
+        AINotifierMessage message{};
+        message.type = type;
+        return host_.plugins().send(*plugin(), kAINotifierCaller, kAINotifySelector, &message.d);
+    }
+
+    // Trace lines that start with `prefix`.
+    int traced(const std::string &prefix) {
+        int n = 0;
+        for (const auto &line : host_.trace().lines()) n += line.rfind(prefix, 0) == 0;
+        return n;
+    }
+
+    std::vector<std::string> alerts() { return host_.frontend().texts(FrontendEvent::Kind::ErrorAlert); }
+
+  private:
+    Host host_;
+};
+
+// A copy of the built bundle in a fresh folder, whose error string list
+// (16050) reads `errorList` instead, one entry per line.
+class BundleCopy {
+  public:
+    explicit BundleCopy(const std::string &errorList);
+    ~BundleCopy();
+    const std::filesystem::path &folder() const { return folder_; }
+
+  private:
+    std::filesystem::path folder_;
+};
+
+} // namespace vyn::test
