@@ -14,6 +14,7 @@
 #include "MenuModel.h"
 #include "NotifierModel.h"
 #include "Trace.h"
+#include "dialog/DialogEngine.h"
 
 namespace vyn::host {
 namespace {
@@ -188,6 +189,7 @@ ASErr PluginSet::shutdown(LoadedPlugin &plugin) {
     ASErr result = sendInterface(plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
     host_.menus().dropPlugin(plugin.ref);
     host_.notifiers().dropPlugin(plugin.ref);
+    host_.dialogs().forgetPlugin(plugin.ref);
     if (std::size_t blocks = host_.blocks().liveBlocks(plugin.ref))
         host_.frontend().show(FrontendEvent::Kind::Warning,
                               plugin.name + " still holds " + std::to_string(blocks) + " block(s) of " +

@@ -2,12 +2,14 @@
 
 #include <cairo.h>
 #include <librsvg/rsvg.h>
+#include <pugixml.hpp>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 #include "dialog/DialogLook.h"
@@ -47,7 +49,8 @@ std::string base64(const std::string &bytes) {
     std::string out;
     std::size_t i = 0;
     for (; i + 2 < bytes.size(); i += 3) {
-        unsigned n = (static_cast<unsigned char>(bytes[i]) << 16) | (static_cast<unsigned char>(bytes[i + 1]) << 8) |
+        unsigned n = (static_cast<unsigned char>(bytes[i]) << 16) |
+                     (static_cast<unsigned char>(bytes[i + 1]) << 8) |
                      static_cast<unsigned char>(bytes[i + 2]);
         out += {digits[n >> 18], digits[(n >> 12) & 63], digits[(n >> 6) & 63], digits[n & 63]};
     }
@@ -90,7 +93,61 @@ std::string outlined(ADMRGBColor c, double width = 1) {
 
 // ---- recorded operations -------------------------------------------------
 
-std::string renderOp(const DrawOp &op) {
+// Numbers the icons of one picture, so that each gets its own id prefix.
+struct IconCounter {
+    int next = 0;
+};
+
+void prefixIds(pugi::xml_node node, const std::string &prefix) {
+    for (pugi::xml_attribute a : node.attributes()) {
+        std::string name = a.name(), value = a.value();
+        if (name == "id") {
+            value = prefix + value;
+        } else if ((name == "href" || name == "xlink:href") && value.rfind('#', 0) == 0) {
+            value = "#" + prefix + value.substr(1);
+        } else {
+            for (std::size_t at = value.find("url(#"); at != std::string::npos;
+                 at = value.find("url(#", at + 5))
+                value.insert(at + 5, prefix);
+        }
+        a.set_value(value.c_str());
+    }
+    for (pugi::xml_node child : node.children())
+        if (child.type() == pugi::node_element) prefixIds(child, prefix);
+}
+
+// The icon's own SVG as a nested <svg> element, so that it stays sharp at
+// any scale; its ids are prefixed so that two icons cannot answer to each
+// other's references. Empty when the icon is not an SVG document.
+std::string nestedIcon(const IconPicture &icon, ADMPoint at, const std::string &prefix) {
+    pugi::xml_document doc;
+    if (!doc.load_string(icon.svg.c_str())) return "";
+    pugi::xml_node root = doc.child("svg");
+    if (!root) return "";
+    prefixIds(root, prefix);
+    if (!root.attribute("viewBox") && icon.width > 0 && icon.height > 0)
+        root.append_attribute("viewBox") =
+            ("0 0 " + std::to_string(icon.width) + " " + std::to_string(icon.height)).c_str();
+    for (const char *name : {"x", "y", "width", "height"}) root.remove_attribute(name);
+    root.append_attribute("x") = at.h;
+    root.append_attribute("y") = at.v;
+    root.append_attribute("width") = icon.width;
+    root.append_attribute("height") = icon.height;
+    std::ostringstream out;
+    root.print(out, "", pugi::format_raw);
+    return out.str() + "\n";
+}
+
+std::string iconElement(const IconPicture &icon, ADMPoint at, IconCounter &icons) {
+    std::string nested = nestedIcon(icon, at, "icon" + std::to_string(icons.next++) + "-");
+    if (!nested.empty()) return nested;
+    // Not readable here: let the SVG renderer make what it can of it.
+    return "<image x=\"" + num(at.h) + "\" y=\"" + num(at.v) + "\" width=\"" + num(icon.width) +
+           "\" height=\"" + num(icon.height) + "\" xlink:href=\"data:image/svg+xml;base64," +
+           base64(icon.svg) + "\"/>\n";
+}
+
+std::string renderOp(const DrawOp &op, IconCounter &icons) {
     const ADMRect &r = op.rect;
     const int w = r.right - r.left, h = r.bottom - r.top;
     switch (op.kind) {
@@ -113,17 +170,14 @@ std::string renderOp(const DrawOp &op) {
     case DrawOp::Kind::TextCentred:
         return textElement(op.text, (r.left + r.right) / 2.0, baselineFor((r.top + r.bottom) / 2.0, op.font),
                            op.font, op.colour, "middle");
-    case DrawOp::Kind::Icon:
-        return "<image x=\"" + num(op.from.h) + "\" y=\"" + num(op.from.v) + "\" width=\"" +
-               num(op.icon->width) + "\" height=\"" + num(op.icon->height) +
-               "\" xlink:href=\"data:image/svg+xml;base64," + base64(op.icon->svg) + "\"/>\n";
+    case DrawOp::Kind::Icon: return iconElement(*op.icon, op.from, icons);
     }
     return "";
 }
 
-std::string renderOps(const DrawOps &ops) {
+std::string renderOps(const DrawOps &ops, IconCounter &icons) {
     std::string out;
-    for (const auto &op : ops) out += renderOp(op);
+    for (const auto &op : ops) out += renderOp(op, icons);
     return out;
 }
 
@@ -155,8 +209,9 @@ std::string pushButton(const DialogItem &item, bool withText) {
 // holding the arrows.
 std::string field(const DialogItem &item, int strip) {
     const int w = item.width(), h = item.height();
-    std::string out = rectElement(0.5, 0.5, w - 1, h - 1, filled(look::kField) + " " +
-                                  "stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"");
+    std::string out = rectElement(0.5, 0.5, w - 1, h - 1,
+                                  filled(look::kField) + " " + "stroke=\"" + cssColour(look::kBorder) +
+                                      "\" stroke-width=\"1\"");
     out += textElement(item.shownText(), 4, baselineFor(h / 2.0, item.font), item.font, textColour(item));
     const double x = w - strip;
     out += "<line x1=\"" + num(x + 0.5) + "\" y1=\"1\" x2=\"" + num(x + 0.5) + "\" y2=\"" + num(h - 1) +
@@ -166,8 +221,8 @@ std::string field(const DialogItem &item, int strip) {
 
 std::string triangle(double cx, double cy, bool up, ADMRGBColor colour) {
     const double d = up ? -2.5 : 2.5;
-    return "<path d=\"M" + num(cx - 3.5) + " " + num(cy - d) + " L" + num(cx + 3.5) + " " + num(cy - d) + " L" +
-           num(cx) + " " + num(cy + d) + " Z\" " + filled(colour) + "/>\n";
+    return "<path d=\"M" + num(cx - 3.5) + " " + num(cy - d) + " L" + num(cx + 3.5) + " " + num(cy - d) +
+           " L" + num(cx) + " " + num(cy + d) + " Z\" " + filled(colour) + "/>\n";
 }
 
 std::string spinEdit(const DialogItem &item) {
@@ -179,15 +234,16 @@ std::string spinEdit(const DialogItem &item) {
 
 std::string popup(const DialogItem &item) {
     const int strip = 16;
-    return field(item, strip) + triangle(item.width() - strip / 2.0, item.height() / 2.0, false, textColour(item));
+    return field(item, strip) +
+           triangle(item.width() - strip / 2.0, item.height() / 2.0, false, textColour(item));
 }
 
 std::string checkBox(const DialogItem &item) {
     const int box = 12;
     const double top = (item.height() - box) / 2.0;
-    std::string out = rectElement(0.5, top + 0.5, box - 1, box - 1,
-                                  filled(look::kField) + " stroke=\"" + cssColour(look::kBorder) +
-                                      "\" stroke-width=\"1\"");
+    std::string out =
+        rectElement(0.5, top + 0.5, box - 1, box - 1,
+                    filled(look::kField) + " stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"");
     if (item.checked)
         out += "<path d=\"M2.5 " + num(top + 6.5) + " L5 " + num(top + 9) + " L9.5 " + num(top + 3) +
                "\" fill=\"none\" stroke=\"" + cssColour(textColour(item)) +
@@ -212,7 +268,8 @@ std::string clipPath(const std::string &id, int width, int height) {
            num(height) + "\"/></clipPath>\n";
 }
 
-std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings, std::size_t index) {
+std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings, std::size_t index,
+                       IconCounter &icons) {
     const DialogItem &item = dialog.items[index];
     const std::string clip = "clip-item-" + std::to_string(index);
     std::string out = "<g id=\"item-" + std::to_string(index) + "\" class=\"" + itemKindWord(item.kind) +
@@ -222,7 +279,7 @@ std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings
     out += "<g clip-path=\"url(#" + clip + ")\">\n";
     if (item.drawProc) {
         auto it = drawings.items.find(index);
-        if (it != drawings.items.end()) out += renderOps(it->second);
+        if (it != drawings.items.end()) out += renderOps(it->second, icons);
     } else {
         out += hostDrawnItem(item);
     }
@@ -270,19 +327,23 @@ std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &dra
     const int totalW = w + 2 * kFrameWidth, totalH = h + kTitleBarHeight + 2 * kFrameWidth;
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
-                      " width=\"" + num(totalW) + "\" height=\"" + num(totalH) + "\" viewBox=\"0 0 " +
-                      num(totalW) + " " + num(totalH) + "\">\n";
+                      " width=\"" +
+                      num(totalW) + "\" height=\"" + num(totalH) + "\" viewBox=\"0 0 " + num(totalW) + " " +
+                      num(totalH) + "\">\n";
     svg += "<title>" + escaped(dialog.title.empty() ? dialog.name : dialog.title) + "</title>\n";
     svg += "<g id=\"frame\">\n" + rectElement(0, 0, totalW, totalH, filled(look::kFrame)) +
            rectElement(kFrameWidth, kFrameWidth, w, kTitleBarHeight, filled(look::kTitleBar)) +
-           textElement(dialog.title, totalW / 2.0, baselineFor(kFrameWidth + kTitleBarHeight / 2.0, kADMBoldDialogFont),
+           textElement(dialog.title, totalW / 2.0,
+                       baselineFor(kFrameWidth + kTitleBarHeight / 2.0, kADMBoldDialogFont),
                        kADMBoldDialogFont, look::kText, "middle") +
            "</g>\n";
-    svg += "<g id=\"content\" transform=\"translate(" + num(kFrameWidth) + "," + num(kFrameWidth + kTitleBarHeight) +
-           ")\">\n" + clipPath("clip-content", w, h) + "<g clip-path=\"url(#clip-content)\">\n";
+    svg += "<g id=\"content\" transform=\"translate(" + num(kFrameWidth) + "," +
+           num(kFrameWidth + kTitleBarHeight) + ")\">\n" + clipPath("clip-content", w, h) +
+           "<g clip-path=\"url(#clip-content)\">\n";
     svg += rectElement(0, 0, w, h, filled(look::kBackground));
-    if (dialog.drawProc && drawings.dialogDrawn) svg += renderOps(drawings.dialog);
-    for (std::size_t i = 0; i < dialog.items.size(); ++i) svg += renderItem(dialog, drawings, i);
+    IconCounter icons;
+    if (dialog.drawProc && drawings.dialogDrawn) svg += renderOps(drawings.dialog, icons);
+    for (std::size_t i = 0; i < dialog.items.size(); ++i) svg += renderItem(dialog, drawings, i, icons);
     svg += "</g>\n</g>\n</svg>\n";
     return svg;
 }
@@ -295,7 +356,8 @@ std::vector<unsigned char> svgToPng(const std::string &svg, double scale) {
     double width = 0, height = 0;
     if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))
         throw std::runtime_error("the picture's SVG has no size");
-    const int pw = static_cast<int>(std::ceil(width * scale)), ph = static_cast<int>(std::ceil(height * scale));
+    const int pw = static_cast<int>(std::ceil(width * scale)),
+              ph = static_cast<int>(std::ceil(height * scale));
     std::unique_ptr<cairo_surface_t, SurfaceDestroy> surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(pw, 1), std::max(ph, 1)));
     std::unique_ptr<cairo_t, ContextDestroy> cr(cairo_create(surface.get()));
@@ -313,7 +375,8 @@ void writePicture(const std::string &svg, const std::filesystem::path &file, dou
     const std::string ext = file.extension().string();
     const bool png = ext == ".png" || ext == ".PNG";
     if (!png && ext != ".svg" && ext != ".SVG")
-        throw std::runtime_error("cannot write picture " + file.string() + ": its name must end in .svg or .png");
+        throw std::runtime_error("cannot write picture " + file.string() +
+                                 ": its name must end in .svg or .png");
     std::string bytes;
     try {
         if (png) {

@@ -41,12 +41,12 @@ struct UserAction {
     };
     Kind kind = Kind::Close;
     int item = 0;
-    std::string text;              // Type, Choose by text
-    std::optional<int> index;      // Choose by index (from 0)
-    int count = 0;                 // Step: number of steps, signed
-    bool large = false;            // Step: large steps
-    int dv = 0, dh = 0;            // Move
-    std::filesystem::path file;    // Render: .svg or .png
+    std::string text;           // Type, Choose by text
+    std::optional<int> index;   // Choose by index (from 0)
+    int count = 0;              // Step: number of steps, signed
+    bool large = false;         // Step: large steps
+    int dv = 0, dh = 0;         // Move
+    std::filesystem::path file; // Render: .svg or .png
     std::function<void(const DialogSnapshot &)> inspect;
 
     std::string print() const;

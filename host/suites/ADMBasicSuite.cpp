@@ -20,7 +20,8 @@ namespace {
 
 constexpr const char *kBasic = kADMBasicSuite;
 
-ADMErr ASAPI getIndexString(SPPluginRef plugin, ASInt32 listID, ASInt32 index, char *buffer, ASInt32 bufferSize) {
+ADMErr ASAPI getIndexString(SPPluginRef plugin, ASInt32 listID, ASInt32 index, char *buffer,
+                            ASInt32 bufferSize) {
     if (buffer && bufferSize > 0) buffer[0] = '\0';
     return gate(kBasic, "GetIndexString", [&](Host &host) {
         const LoadedPlugin *owner = host.plugins().find(plugin);
@@ -67,7 +68,8 @@ ADMErr ASAPI getScreenDimensions(ADMRect *bounds) {
     });
 }
 
-const ADMBasicSuite kBasicTable = {getIndexString, errorAlert, messageAlert, aboutBox, beep, getScreenDimensions};
+const ADMBasicSuite kBasicTable = {getIndexString, errorAlert, messageAlert,
+                                   aboutBox,       beep,       getScreenDimensions};
 
 } // namespace
 

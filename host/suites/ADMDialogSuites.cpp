@@ -106,7 +106,8 @@ ADMItemRef ASAPI createItem(ADMDialogRef dialog, ASInt32 itemID, ADMItemType ite
         RunningDialog &d = dialogOf(host, dialog);
         require(itemType != nullptr && bounds != nullptr, "null item kind or rectangle");
         std::optional<ItemKind> kind = itemKindFromName(itemType);
-        if (!kind) throw HostError(kBadParameterErr, std::string("item kind \"") + itemType + "\" is not offered");
+        if (!kind)
+            throw HostError(kBadParameterErr, std::string("item kind \"") + itemType + "\" is not offered");
         ItemBinding &binding = host.dialogs().createItem(d, *kind, itemID, *bounds);
         DialogItem &item = binding.item();
         item.notifyProc = notifyProc;
@@ -135,7 +136,8 @@ void ASAPI setItemText(ADMItemRef item, const char *text) {
 }
 
 void ASAPI setNotifyProc(ADMItemRef item, ADMItemNotifyProc proc) {
-    changeItem("SetNotifyProc", item, [&](DialogModel &, std::size_t, DialogItem &it) { it.notifyProc = proc; });
+    changeItem("SetNotifyProc", item,
+               [&](DialogModel &, std::size_t, DialogItem &it) { it.notifyProc = proc; });
 }
 
 void ASAPI setItemDrawProc(ADMItemRef item, ADMItemDrawProc proc) {
@@ -169,7 +171,8 @@ void ASAPI setFloatValue(ADMItemRef item, ASReal value) {
 }
 
 void ASAPI setMinFloatValue(ADMItemRef item, ASReal minimum) {
-    changeItem("SetMinFloatValue", item, [&](DialogModel &, std::size_t, DialogItem &it) { it.minimum = minimum; });
+    changeItem("SetMinFloatValue", item,
+               [&](DialogModel &, std::size_t, DialogItem &it) { it.minimum = minimum; });
 }
 
 void ASAPI setUnits(ADMItemRef item, ADMUnits units) {
@@ -189,7 +192,8 @@ void ASAPI setLargeIncrement(ADMItemRef item, ASReal increment) {
 }
 
 void ASAPI setTipString(ADMItemRef item, const char *tip) {
-    changeItem("SetTipString", item, [&](DialogModel &, std::size_t, DialogItem &it) { it.tooltip = admText(tip); });
+    changeItem("SetTipString", item,
+               [&](DialogModel &, std::size_t, DialogItem &it) { it.tooltip = admText(tip); });
 }
 
 void ASAPI enable(ADMItemRef item, ASBoolean on) {
@@ -207,16 +211,19 @@ void ASAPI invalidate(ADMItemRef item) {
 }
 
 void ASAPI setBooleanValue(ADMItemRef item, ASBoolean value) {
-    changeItem("SetBooleanValue", item, [&](DialogModel &, std::size_t, DialogItem &it) { it.checked = value != 0; });
+    changeItem("SetBooleanValue", item,
+               [&](DialogModel &, std::size_t, DialogItem &it) { it.checked = value != 0; });
 }
 
 ASBoolean ASAPI getBooleanValue(ADMItemRef item) {
-    return gateValue<ASBoolean>(kItem, "GetBooleanValue", 0,
-                                [&](Host &host) -> ASBoolean { return itemOf(host, item).item().checked ? 1 : 0; });
+    return gateValue<ASBoolean>(kItem, "GetBooleanValue", 0, [&](Host &host) -> ASBoolean {
+        return itemOf(host, item).item().checked ? 1 : 0;
+    });
 }
 
 ADMListRef ASAPI getList(ADMItemRef item) {
-    return gateValue<ADMListRef>(kItem, "GetList", nullptr, [&](Host &host) { return itemOf(host, item).list; });
+    return gateValue<ADMListRef>(kItem, "GetList", nullptr,
+                                 [&](Host &host) { return itemOf(host, item).list; });
 }
 
 // ---- ADM List -------------------------------------------------------------
@@ -261,7 +268,8 @@ void ASAPI setEntryText(ADMEntryRef entry, const char *text) {
 }
 
 void ASAPI setEntryID(ADMEntryRef entry, ASInt32 entryID) {
-    gateVoid(kEntry, "SetID", [&](Host &host) { host.dialogs().handles().entry(entry).entry().id = entryID; });
+    gateVoid(kEntry, "SetID",
+             [&](Host &host) { host.dialogs().handles().entry(entry).entry().id = entryID; });
 }
 
 ASInt32 ASAPI getEntryID(ADMEntryRef entry) {
@@ -287,15 +295,32 @@ ASBoolean ASAPI isNotifierType(ADMNotifierRef notifier, const char *type) {
 
 // ---- tables ---------------------------------------------------------------
 
-const ADMDialogSuite kDialogTable = {modal,       setBoundsRect, getBoundsRect, setDialogText, setDialogDrawProc,
-                                     defaultDraw, getPluginRef,  getItem,       endModal};
+const ADMDialogSuite kDialogTable = {modal,         setBoundsRect,     getBoundsRect,
+                                     setDialogText, setDialogDrawProc, defaultDraw,
+                                     getPluginRef,  getItem,           endModal};
 
-const ADMItemSuite kItemTable = {createItem,        setFont,          setJustify,        setItemText,
-                                 setNotifyProc,     setItemDrawProc,  defaultNotify,     getDialog,
-                                 getID,             getFloatValue,    setFloatValue,     setMinFloatValue,
-                                 setUnits,          setSmallIncrement, setLargeIncrement, setTipString,
-                                 enable,            activate,         invalidate,        setBooleanValue,
-                                 getBooleanValue,   getList};
+const ADMItemSuite kItemTable = {createItem,
+                                 setFont,
+                                 setJustify,
+                                 setItemText,
+                                 setNotifyProc,
+                                 setItemDrawProc,
+                                 defaultNotify,
+                                 getDialog,
+                                 getID,
+                                 getFloatValue,
+                                 setFloatValue,
+                                 setMinFloatValue,
+                                 setUnits,
+                                 setSmallIncrement,
+                                 setLargeIncrement,
+                                 setTipString,
+                                 enable,
+                                 activate,
+                                 invalidate,
+                                 setBooleanValue,
+                                 getBooleanValue,
+                                 getList};
 
 const ADMListSuite kListTable = {indexEntry, getActiveEntry, numberOfEntries};
 const ADMEntrySuite kEntryTable = {createEntry, setEntryText, setEntryID, getEntryID, selectEntry};

@@ -117,8 +117,9 @@ ASInt32 ASAPI getWidth(ADMIconRef icon) {
 }
 
 ASInt32 ASAPI getHeight(ADMIconRef icon) {
-    return gateValue<ASInt32>(kIcon, "GetHeight", 0,
-                              [&](Host &host) { return host.dialogs().handles().icon(icon).picture->height; });
+    return gateValue<ASInt32>(kIcon, "GetHeight", 0, [&](Host &host) {
+        return host.dialogs().handles().icon(icon).picture->height;
+    });
 }
 
 const ADMDrawerSuite kDrawerTable = {setADMColor, setRGBColor,   fillRect, frameRect,        clearRect, clear,

@@ -1,6 +1,6 @@
 // The suites a plug-in acquires without calling: each is offered with an
-// empty table, so that acquiring it succeeds and can be made to fail.
-#include "ADMAcquired.h"
+// empty table, so that acquiring it succeeds and can be made to fail. The
+// dialog manager's two such suites are registered with the other ADM suites.
 #include "AcquiredSuites.h"
 #include "Host.h"
 #include "SuiteRegistry.h"
@@ -109,8 +109,6 @@ void registerAcquiredOnlySuites(SuiteRegistry &registry) {
         {kWordsIteratorSuite, kWordsIteratorSuiteVersion},
         {kArrayLineSuite, kArrayLineSuiteVersion},
         {kArrayComposerEngineSuite, kArrayComposerEngineSuiteVersion},
-        {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion},
-        {kADMTrackerSuite, kADMTrackerSuiteVersion},
     };
     for (const auto &row : kRows) registry.add(row.name, row.version, &kEmptyTable);
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Frontend.h"
 #include "DialogFixture.h"
+#include "Frontend.h"
 #include "dialog/DialogUnits.h"
 
 namespace vyn::host::testing {
@@ -36,7 +36,8 @@ void logValue(ADMItemRef item, ADMNotifierRef) {
 
 void checkBoxChanged(ADMItemRef item, ADMNotifierRef notifier) {
     if (gADM.notifier->IsNotifierType(notifier, kADMUserChangedNotifier))
-        gLog.push_back(std::to_string(gADM.item->GetID(item)) + (gADM.item->GetBooleanValue(item) ? " on" : " off"));
+        gLog.push_back(std::to_string(gADM.item->GetID(item)) +
+                       (gADM.item->GetBooleanValue(item) ? " on" : " off"));
     gADM.item->Invalidate(sibling(item, 21));
 }
 
@@ -135,7 +136,14 @@ class DialogEngineTest : public DialogTest {
 };
 
 TEST_F(DialogEngineTest, ReplaysTheQueueThroughTheNotificationProcedures) {
-    user().type(7, "4 pt").type(5, "40").clickCheckBox(16).choose(3, "Gamma").clickIcon(6).move(10, -20).pressOK();
+    user()
+        .type(7, "4 pt")
+        .type(5, "40")
+        .clickCheckBox(16)
+        .choose(3, "Gamma")
+        .clickIcon(6)
+        .move(10, -20)
+        .pressOK();
     const std::string queue = user().print();
 
     ASInt32 result = run(settingsInit);
@@ -161,12 +169,12 @@ TEST_F(DialogEngineTest, TypedTextIsReadInTheFieldsUnitAndHeldWithinItsLimits) {
         const char *typed;
         float points; // the field's value afterwards
         const char *shown;
-        bool heard;   // the field's procedure was notified
+        bool heard; // the field's procedure was notified
     };
     const Case cases[] = {
         {7, "4 pt", 4, "4 pt", true},
         {7, "+2.5", 2.5f, "2.5 pt", true},
-        {7, "-3", 0, "0 pt", true},                       // minimum 0
+        {7, "-3", 0, "0 pt", true},                         // minimum 0
         {7, "1e9", kADMHostMaximumValue, "16383 pt", true}, // the host's own maximum
         {7, "1 in", 72, "72 pt", true},
         {5, "30", 30 * kMillimetre, "30 mm", true},
@@ -276,8 +284,12 @@ TEST_F(DialogEngineTest, ActionsOnMissingOrDimmedItemsAreRefusedWithAWarning) {
 TEST_F(DialogEngineTest, OnlyInvalidatedItemsAreRedrawnAfterAnAction) {
     std::vector<int> draws;
     auto count = [&draws](const DialogSnapshot &) { draws.push_back(gPreviewDraws); };
-    user().inspect("shown", count).type(7, "3").inspect("after typing", count).clickCheckBox(16).inspect(
-        "after the check box", count);
+    user()
+        .inspect("shown", count)
+        .type(7, "3")
+        .inspect("after typing", count)
+        .clickCheckBox(16)
+        .inspect("after the check box", count);
     run(settingsInit);
     SCOPED_TRACE(replayed());
     EXPECT_EQ(draws, (std::vector<int>{1, 1, 2}));
@@ -286,7 +298,8 @@ TEST_F(DialogEngineTest, OnlyInvalidatedItemsAreRedrawnAfterAnAction) {
 // Dialogs nest: the outer OK opens an inner dialog, which takes the next
 // action from the same queue.
 void openInner(ADMItemRef item, ADMNotifierRef notifier) {
-    gLog.push_back("inner " + std::to_string(gADM.dialog->Modal(nullptr, "Inner", 101, 0, aboutInit, nullptr, 0)));
+    gLog.push_back("inner " +
+                   std::to_string(gADM.dialog->Modal(nullptr, "Inner", 101, 0, aboutInit, nullptr, 0)));
     gADM.item->DefaultNotify(item, notifier);
 }
 ADMErr ASAPI outerInit(ADMDialogRef d) {
@@ -323,7 +336,8 @@ TEST_F(DialogEngineTest, HandlesOfAnEndedDialogAreRejectedSafely) {
 TEST_F(DialogEngineTest, BasicSuiteShowsAlertsInUtf8AndGivesTheScreen) {
     host.setScreen({0, 0, 900, 1440});
     gADM.basic->MessageAlert("You have to select at least one box!");
-    gADM.basic->ErrorAlert("Vyn\xA5" "Colors failed \xC9");
+    gADM.basic->ErrorAlert("Vyn\xA5"
+                           "Colors failed \xC9");
     gADM.basic->Beep();
     ADMRect screen{};
     EXPECT_EQ(gADM.basic->GetScreenDimensions(&screen), kNoErr);
@@ -344,12 +358,18 @@ TEST(DialogUnits, ReadsWhatPeopleTypeAndShowsTwoDecimalsAtMost) {
         std::optional<double> points;
     };
     const Case cases[] = {
-        {"12", Unit::Points, 12},         {"12", Unit::Millimetres, 12 * 72 / 25.4},
-        {".5 mm", Unit::Points, 0.5 * 72 / 25.4}, {"1pc", Unit::Points, 12},
-        {"2 PT", Unit::Millimetres, 2},   {"-1.5", Unit::Inches, -108},
-        {"3", Unit::None, 3},             {"1,5", Unit::Points, std::nullopt},
-        {"mm", Unit::Points, std::nullopt}, {"- 3", Unit::Points, std::nullopt},
-        {"inf", Unit::Points, std::nullopt}, {"4 pt pt", Unit::Points, std::nullopt},
+        {"12", Unit::Points, 12},
+        {"12", Unit::Millimetres, 12 * 72 / 25.4},
+        {".5 mm", Unit::Points, 0.5 * 72 / 25.4},
+        {"1pc", Unit::Points, 12},
+        {"2 PT", Unit::Millimetres, 2},
+        {"-1.5", Unit::Inches, -108},
+        {"3", Unit::None, 3},
+        {"1,5", Unit::Points, std::nullopt},
+        {"mm", Unit::Points, std::nullopt},
+        {"- 3", Unit::Points, std::nullopt},
+        {"inf", Unit::Points, std::nullopt},
+        {"4 pt pt", Unit::Points, std::nullopt},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);

@@ -12,8 +12,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "dialog/DialogRenderer.h"
 #include "DialogFixture.h"
+#include "dialog/DialogRenderer.h"
 
 namespace vyn::host::testing {
 namespace {
@@ -71,8 +71,15 @@ DialogDrawings pictureDrawings() {
     drawer.setFont(kADMBoldDialogFont);
     drawer.textCentred("P<", {0, 0, 15, 24});
     drawer.line({0, 20}, {9, 20}); // points are vertical first
-    auto icon = std::make_shared<IconPicture>(IconPicture{"<svg xmlns='http://www.w3.org/2000/svg'/>", 16, 16});
-    drawer.icon(icon, {30, 2});
+    // Two drawings of one icon whose parts refer to each other by id, and
+    // one icon that is not SVG at all.
+    auto icon = std::make_shared<IconPicture>(
+        IconPicture{"<?xml version='1.0'?><svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
+                    "<linearGradient id='g'/><rect fill='url(#g)' width='16' height='16'/></svg>",
+                    16, 16});
+    drawer.icon(icon, {2, 30});
+    drawer.icon(icon, {20, 30});
+    drawer.icon(std::make_shared<IconPicture>(IconPicture{"GIF89a", 8, 8}), {40, 0});
     DialogDrawings drawings;
     drawings.items[3] = drawer.take();
     return drawings;
@@ -81,16 +88,21 @@ DialogDrawings pictureDrawings() {
 TEST(DialogRenderer, DrawsEveryItemByItsKindAndThePluginsOperations) {
     const std::string svg = renderDialogSvg(smallDialog(), pictureDrawings());
     const char *expected[] = {
-        "width=\"202\" height=\"124\"",       // content plus frame and title bar
-        "Fish &amp; Chips</text>",           // the title, escaped
-        "<path d=\"M2.5 ",                   // the check mark of item 16 ...
+        "width=\"202\" height=\"124\"",                  // content plus frame and title bar
+        "Fish &amp; Chips</text>",                       // the title, escaped
+        "<path d=\"M2.5 ",                               // the check mark of item 16 ...
         "fill=\"#9a9a9a\" xml:space=\"preserve\">Tints", // ... and the dimmed text of 20
-        ">4.23 mm</text>",                   // the field in its display unit
-        "translate(120,10)",                 // the picture item at its place
+        ">4.23 mm</text>",                               // the field in its display unit
+        "translate(120,10)",                             // the picture item at its place
         "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\" fill=\"#ff0000\"/>",
         "text-anchor=\"middle\">P&lt;</text>",
         "<line x1=\"20.5\" y1=\"0.5\" x2=\"20.5\" y2=\"9.5\"",
-        "xlink:href=\"data:image/svg+xml;base64,PHN2ZyB4bWxucz0naHR0cDovL3d3dy53My5vcmcvMjAwMC9zdmcnLz4=\"",
+        "viewBox=\"0 0 16 16\" x=\"30\" y=\"2\" width=\"16\" height=\"16\"", // icons stay vector
+        "<linearGradient id=\"icon0-g\"",
+        "fill=\"url(#icon0-g)\"",
+        "<linearGradient id=\"icon1-g\"",
+        "fill=\"url(#icon1-g)\"",
+        "xlink:href=\"data:image/svg+xml;base64,R0lGODlh\"",
     };
     for (const char *fragment : expected) EXPECT_NE(svg.find(fragment), std::string::npos) << fragment;
     EXPECT_EQ(svg.find("Patterns</text>") < svg.find("Tints</text>"), true); // creation order
@@ -123,7 +135,8 @@ ADMErr ASAPI pictureInit(ADMDialogRef d) {
     ADMItemRef box = gADM.item->Create(d, 16, kADMTextCheckBoxType, &boxRect, nullptr, nullptr, 0);
     gADM.item->SetText(box, "Patterns");
     ADMRect pictureRect{40, 100, 80, 160};
-    ADMItemRef picture = gADM.item->Create(d, 21, kADMPicturePushButtonType, &pictureRect, nullptr, nullptr, 0);
+    ADMItemRef picture =
+        gADM.item->Create(d, 21, kADMPicturePushButtonType, &pictureRect, nullptr, nullptr, 0);
     gADM.item->SetDrawProc(picture, drawRed);
     return kNoErr;
 }

@@ -1,0 +1,41 @@
+// The documents the code points to say what the code says.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path &file) {
+    std::ifstream in(file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(Docs, EveryHostBehaviourReferenceNamesASection) {
+    const fs::path root = VYN_SOURCE_DIR;
+    std::set<std::string> sections;
+    std::istringstream doc(slurp(root / "docs" / "host-behaviour.md"));
+    for (std::string line; std::getline(doc, line);)
+        if (line.rfind("## ", 0) == 0) sections.insert(line.substr(3));
+
+    // References may wrap: "See docs/host-behaviour.md, \n * \"Fonts\"".
+    const std::regex reference(R"(host-behaviour\.md,[\s*]*"([^"]+)\")");
+    int references = 0;
+    for (const char *folder : {"illustratorapi", "host"})
+        for (const auto &entry : fs::recursive_directory_iterator(root / folder)) {
+            if (!entry.is_regular_file()) continue;
+            std::string text = slurp(entry.path());
+            for (std::sregex_iterator m(text.begin(), text.end(), reference), end; m != end; ++m, ++references)
+                EXPECT_TRUE(sections.count((*m)[1])) << entry.path() << " points to a missing section: " << (*m)[1];
+        }
+    EXPECT_GT(references, 0);
+}
+
+} // namespace
