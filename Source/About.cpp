@@ -27,8 +27,7 @@ constexpr ADMRect kButtonBounds = {316, 25, 336, 507};
 
 } // namespace
 
-ADMErr ASAPI AboutParDefautProc(ADMDialogRef dialog)
-{
+ADMErr ASAPI AboutParDefautProc(ADMDialogRef dialog) {
     sADMDialog->SetDrawProc(dialog, AboutDraw);
 
     ADMRect screen = {0, 0, 0, 0};
@@ -51,8 +50,7 @@ ADMErr ASAPI AboutParDefautProc(ADMDialogRef dialog)
     return kNoErr;
 }
 
-void ASAPI AboutDraw(ADMDialogRef dialog, ADMDrawerRef drawer)
-{
+void ASAPI AboutDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
     SPPluginRef plugin = sADMDialog->GetPluginRef(dialog);
     sADMDialog->DefaultDraw(dialog, drawer);
 

@@ -10,8 +10,7 @@ namespace {
 
 // Turns an exception escaping a handler into the handler's result: a host
 // error keeps its code, anything else becomes "cannot complete".
-template <typename Handler> ASErr Guarded(Handler handler)
-{
+template <typename Handler> ASErr Guarded(Handler handler) {
     try {
         return handler();
     } catch (const ai::Error &e) {
@@ -24,8 +23,7 @@ template <typename Handler> ASErr Guarded(Handler handler)
 } // namespace
 
 DatePlugIn::DatePlugIn(SPPluginRef pluginRef)
-    : Plugin(pluginRef), fColorsMenuItem(nullptr), fAboutMenuItem(nullptr)
-{
+    : Plugin(pluginRef), fColorsMenuItem(nullptr), fAboutMenuItem(nullptr) {
     std::strncpy(fPluginName, "Colors", sizeof fPluginName);
     fPluginName[sizeof fPluginName - 1] = '\0';
 }
@@ -42,8 +40,7 @@ void *DatePlugIn::operator new(std::size_t, DatePlugIn *where) noexcept { return
 
 void DatePlugIn::operator delete(void *, DatePlugIn *) noexcept {}
 
-void DatePlugIn::FixupVTable(DatePlugIn *plugin)
-{
+void DatePlugIn::FixupVTable(DatePlugIn *plugin) {
     new (plugin) DatePlugIn(0L);
     // The constructor leaves the fields alone, but the compiler may treat an
     // object's storage as fresh once its constructor has run: make it read
@@ -51,27 +48,22 @@ void DatePlugIn::FixupVTable(DatePlugIn *plugin)
     __asm__ __volatile__("" : : "r"(plugin) : "memory");
 }
 
-ASErr DatePlugIn::StartupPlugin(SPInterfaceMessage *message)
-{
+ASErr DatePlugIn::StartupPlugin(SPInterfaceMessage *message) {
     ASErr result = Plugin::StartupPlugin(message);
-    if (result != kNoErr)
-        return result;
+    if (result != kNoErr) return result;
     // Start-up is not dispatched through Message, so it needs its own guard:
     // no exception may leave PluginMain.
     return Guarded([&] { return AddMenus(message); });
 }
 
-ASErr DatePlugIn::ShutdownPlugin(SPInterfaceMessage *message)
-{
+ASErr DatePlugIn::ShutdownPlugin(SPInterfaceMessage *message) {
     message->d.globals = nullptr;
     return Plugin::ShutdownPlugin(message);
 }
 
-ASErr DatePlugIn::Message(const char *caller, const char *selector, void *message)
-{
+ASErr DatePlugIn::Message(const char *caller, const char *selector, void *message) {
     ASErr result = Guarded([&] { return Plugin::Message(caller, selector, message); });
-    if (result != kNoErr && result != kErrUnhandledMessage)
-        ReportError(result, caller, selector, message);
+    if (result != kNoErr && result != kErrUnhandledMessage) ReportError(result, caller, selector, message);
     return result;
 }
 

@@ -17,16 +17,14 @@ const char kSettingsTitle[] = "Vyn\xA5"
 constexpr ADMRect kCancelButtonBounds = {182, 13, 202, 105};
 constexpr ADMRect kOKButtonBounds = {182, 355, 202, 447};
 
-void AddTextButton(ADMDialogRef dialog, ASInt32 id, const ADMRect &bounds, const char *text)
-{
+void AddTextButton(ADMDialogRef dialog, ASInt32 id, const ADMRect &bounds, const char *text) {
     ADMItemRef button = sADMItem->Create(dialog, id, kADMTextPushButtonType, &bounds, nullptr, nullptr, 0);
     sADMItem->SetText(button, text);
 }
 
 } // namespace
 
-ADMErr ASAPI ValeursDefautDialogue(ADMDialogRef dialog)
-{
+ADMErr ASAPI ValeursDefautDialogue(ADMDialogRef dialog) {
     PosDialReglages.bottom = static_cast<ASInt16>(PosDialReglages.top + kSettingsDialogHeight);
     PosDialReglages.right = static_cast<ASInt16>(PosDialReglages.left + kSettingsDialogWidth);
     sADMDialog->SetBoundsRect(dialog, &PosDialReglages);

@@ -5,24 +5,19 @@
 
 namespace ai {
 
-ArtboardProperties::ArtboardProperties() : fProperties(nullptr)
-{
+ArtboardProperties::ArtboardProperties() : fProperties(nullptr) {
     sAIArtboard->InitArtboardProperties(&fProperties);
 }
 
-ArtboardProperties::~ArtboardProperties()
-{
+ArtboardProperties::~ArtboardProperties() {
     // Called even for a null reference; the suite ignores it.
-    if (sAIArtboard != nullptr)
-        sAIArtboard->DisposeArtboardProperties(&fProperties);
+    if (sAIArtboard != nullptr) sAIArtboard->DisposeArtboardProperties(&fProperties);
 }
 
 ArtboardList::ArtboardList() : fList(nullptr) { sAIArtboard->GetArtboardList(&fList); }
 
-ArtboardList::~ArtboardList()
-{
-    if (fList != nullptr && sAIArtboard != nullptr)
-        sAIArtboard->ReleaseArtboardList(&fList);
+ArtboardList::~ArtboardList() {
+    if (fList != nullptr && sAIArtboard != nullptr) sAIArtboard->ReleaseArtboardList(&fList);
 }
 
 } // namespace ai

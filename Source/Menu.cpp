@@ -34,19 +34,15 @@ constexpr ASInt32 kCommandItemOptions = 1;
 
 // The index of the group named `name`, searching from the last group down;
 // -1 when there is none.
-ASErr FindGroupFromLast(const char *name, ASInt32 &found)
-{
+ASErr FindGroupFromLast(const char *name, ASInt32 &found) {
     found = -1;
     ASInt32 count = 0;
-    if (ASErr error = sAIMenu->CountMenuGroups(&count))
-        return error;
+    if (ASErr error = sAIMenu->CountMenuGroups(&count)) return error;
     for (ASInt32 i = count - 1; i >= 0; --i) {
         AIMenuGroup group = nullptr;
-        if (ASErr error = sAIMenu->GetNthMenuGroup(i, &group))
-            return error;
+        if (ASErr error = sAIMenu->GetNthMenuGroup(i, &group)) return error;
         const char *groupName = nullptr;
-        if (ASErr error = sAIMenu->GetMenuGroupName(group, &groupName))
-            return error;
+        if (ASErr error = sAIMenu->GetMenuGroupName(group, &groupName)) return error;
         if (groupName != nullptr && std::strcmp(groupName, name) == 0) {
             found = i;
             break;
@@ -57,8 +53,7 @@ ASErr FindGroupFromLast(const char *name, ASInt32 &found)
 
 // The settings dialog starts centred horizontally, with a third of the free
 // height above it. 32-bit arithmetic, stored as 16-bit.
-void PlaceSettingsDialog()
-{
+void PlaceSettingsDialog() {
     ADMRect screen = {0, 0, 0, 0};
     sADMBasic->GetScreenDimensions(&screen);
     const ASInt32 freeHeight = screen.bottom - screen.top - kSettingsDialogHeight;
@@ -67,8 +62,7 @@ void PlaceSettingsDialog()
     PosDialReglages.left = static_cast<ASInt16>(freeWidth >> 1);
 }
 
-void InstallAboutItem(SPInterfaceMessage *message, AIMenuItemHandle *aboutItem)
-{
+void InstallAboutItem(SPInterfaceMessage *message, AIMenuItemHandle *aboutItem) {
     // A failure leaves the About command out; start-up goes on.
     try {
         SDKAboutPluginsHelper aboutHelper;
@@ -80,8 +74,7 @@ void InstallAboutItem(SPInterfaceMessage *message, AIMenuItemHandle *aboutItem)
 
 } // namespace
 
-ASErr DatePlugIn::AddMenus(SPInterfaceMessage *message)
-{
+ASErr DatePlugIn::AddMenus(SPInterfaceMessage *message) {
     InstallAboutItem(message, &fAboutMenuItem);
 
     AIPlatformAddMenuItemDataUS toolsItem;
@@ -89,8 +82,7 @@ ASErr DatePlugIn::AddMenus(SPInterfaceMessage *message)
     toolsItem.itemText = ai::UnicodeString(kToolsGroup);
 
     ASInt32 toolsGroup = -1;
-    if (ASErr error = FindGroupFromLast(kToolsGroup, toolsGroup))
-        return error;
+    if (ASErr error = FindGroupFromLast(kToolsGroup, toolsGroup)) return error;
     if (toolsGroup < 0) {
         if (ASErr error = sAIMenu->AddMenuItem(message->d.self, kToolsGroup, toolsItem.AsRecord(),
                                                kMenuItemNoOptions, &fColorsMenuItem))
@@ -104,15 +96,14 @@ ASErr DatePlugIn::AddMenus(SPInterfaceMessage *message)
     AIPlatformAddMenuItemDataUS colorsItem;
     colorsItem.groupName = kToolsGroup;
     colorsItem.itemText = ai::UnicodeString(kColorsItem);
-    ASErr result = sAIMenu->AddMenuItem(message->d.self, kColorsItem, colorsItem.AsRecord(), kCommandItemOptions,
-                                        &fColorsMenuItem);
+    ASErr result = sAIMenu->AddMenuItem(message->d.self, kColorsItem, colorsItem.AsRecord(),
+                                        kCommandItemOptions, &fColorsMenuItem);
 
     PlaceSettingsDialog();
     return result;
 }
 
-ASErr DatePlugIn::GoMenuItem(AIMenuMessage *message)
-{
+ASErr DatePlugIn::GoMenuItem(AIMenuMessage *message) {
     if (message->menuItem == fAboutMenuItem) {
         sADMDialog->Modal(message->d.self, kAboutDialogName, kAboutDialogID, kADMModalDialogStyle,
                           AboutParDefautProc, nullptr, 0);
@@ -127,7 +118,7 @@ ASErr DatePlugIn::GoMenuItem(AIMenuMessage *message)
     ASErr result = sSPAccess->GetCurrentPlugin(&plugin);
     // Everything the dialog does happens inside it; its own result says only
     // which button closed it.
-    sADMDialog->Modal(plugin, kSettingsDialogName, kSettingsDialogID, kADMModalDialogStyle, ValeursDefautDialogue,
-                      nullptr, 0);
+    sADMDialog->Modal(plugin, kSettingsDialogName, kSettingsDialogID, kADMModalDialogStyle,
+                      ValeursDefautDialogue, nullptr, 0);
     return result;
 }

@@ -228,10 +228,12 @@ ImportSuite gImportSuites[] = {
     {kArrayLanguageSuite, kArrayLanguageSuiteVersion, &sArrayLanguage},
     {kArrayFontCapsOptionSuite, kArrayFontCapsOptionSuiteVersion, &sArrayFontCapsOption},
     {kArrayFontBaselineOptionSuite, kArrayFontBaselineOptionSuiteVersion, &sArrayFontBaselineOption},
-    {kArrayFontOpenTypePositionOptionSuite, kArrayFontOpenTypePositionOptionSuiteVersion, &sArrayFontOpenTypePositionOption},
+    {kArrayFontOpenTypePositionOptionSuite, kArrayFontOpenTypePositionOptionSuiteVersion,
+     &sArrayFontOpenTypePositionOption},
     {kArrayUnderlinePositionSuite, kArrayUnderlinePositionSuiteVersion, &sArrayUnderlinePosition},
     {kArrayStrikethroughPositionSuite, kArrayStrikethroughPositionSuiteVersion, &sArrayStrikethroughPosition},
-    {kArrayParagraphJustificationSuite, kArrayParagraphJustificationSuiteVersion, &sArrayParagraphJustification},
+    {kArrayParagraphJustificationSuite, kArrayParagraphJustificationSuiteVersion,
+     &sArrayParagraphJustification},
     {kArrayArrayRealSuite, kArrayArrayRealSuiteVersion, &sArrayArrayReal},
     {kArrayBurasagariTypeSuite, kArrayBurasagariTypeSuiteVersion, &sArrayBurasagariType},
     {kArrayPreferredKinsokuOrderSuite, kArrayPreferredKinsokuOrderSuiteVersion, &sArrayPreferredKinsokuOrder},
@@ -281,8 +283,10 @@ ImportSuite gImportSuites[] = {
     {kTextRunsIteratorSuite, kTextRunsIteratorSuiteVersion, &sTextRunsIterator},
     {kWordsIteratorSuite, kWordsIteratorSuiteVersion, &sWordsIterator},
     {kArrayLineSuite, kArrayLineSuiteVersion, &sArrayLine},
-    {kArrayComposerEngineSuite, kArrayComposerEngineSuiteVersion, &sArrayComposerEngine},    {nullptr, 0, nullptr},
+    {kArrayComposerEngineSuite, kArrayComposerEngineSuiteVersion, &sArrayComposerEngine},
+    {nullptr, 0, nullptr},
 };
 
 static_assert(sizeof gBasicSuites / sizeof gBasicSuites[0] == 5, "five basic suites");
-static_assert(sizeof gImportSuites / sizeof gImportSuites[0] == 129 + 1, "129 required suites and a terminator");
+static_assert(sizeof gImportSuites / sizeof gImportSuites[0] == 129 + 1,
+              "129 required suites and a terminator");

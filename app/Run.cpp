@@ -23,7 +23,8 @@ const std::vector<std::string> kAboutCommand = {"About", "About Vyn•Tools…",
 // the picture of the box as it stood.
 int renderAbout(Host &host, const std::filesystem::path &file, std::ostream &err) {
     std::optional<DialogSnapshot> about;
-    host.dialogs().user().inspect("picture for " + file.string(), [&](const DialogSnapshot &s) { about = s; });
+    host.dialogs().user().inspect("picture for " + file.string(),
+                                  [&](const DialogSnapshot &s) { about = s; });
     host.dialogs().user().pressOK();
     try {
         if (ASErr code = host.chooseMenuItem(kAboutCommand)) {
@@ -53,7 +54,8 @@ int run(const Options &options, std::ostream &out, std::ostream &err) {
     HostOptions hostOptions;
     hostOptions.pluginsFolder = options.plugins;
     Host host(hostOptions);
-    host.frontend().setSink([&err](const FrontendEvent &e) { err << kindName(e.kind) << ": " << e.text << "\n"; });
+    host.frontend().setSink(
+        [&err](const FrontendEvent &e) { err << kindName(e.kind) << ": " << e.text << "\n"; });
     if (options.trace) {
         host.trace().enable(true);
         host.trace().echoTo(&err);
@@ -65,7 +67,8 @@ int run(const Options &options, std::ostream &out, std::ostream &err) {
         status = kExitRefused;
     }
     if (options.menus)
-        for (const auto &line : host.menus().listing()) out << line << "\n";
+        for (const auto &line : host.menus().listing())
+            out << line << "\n";
     if (options.renderAbout && status == kExitDone) status = renderAbout(host, *options.renderAbout, err);
     host.shutdown();
     return status;

@@ -7,7 +7,8 @@ namespace vyn::host {
 BlockAllocator::~BlockAllocator() {
     // Blocks a plug-in leaked are reported at shut-down; they are freed here
     // so the host itself leaks nothing.
-    for (auto &[block, info] : live_) std::free(block);
+    for (auto &[block, info] : live_)
+        std::free(block);
 }
 
 void *BlockAllocator::allocate(std::size_t size, SPPluginRef owner) {
@@ -33,13 +34,15 @@ bool BlockAllocator::free(void *block) {
 
 std::size_t BlockAllocator::liveBytes() const {
     std::size_t bytes = 0;
-    for (const auto &[block, info] : live_) bytes += info.size;
+    for (const auto &[block, info] : live_)
+        bytes += info.size;
     return bytes;
 }
 
 std::size_t BlockAllocator::liveBlocks(SPPluginRef owner) const {
     std::size_t n = 0;
-    for (const auto &[block, info] : live_) n += info.owner == owner;
+    for (const auto &[block, info] : live_)
+        n += info.owner == owner;
     return n;
 }
 

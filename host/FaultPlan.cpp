@@ -2,8 +2,8 @@
 
 namespace vyn::host {
 
-void FaultPlan::failCall(const std::string &suite, const std::string &operation, int nth,
-                         ASErr code, bool andAfter) {
+void FaultPlan::failCall(const std::string &suite, const std::string &operation, int nth, ASErr code,
+                         bool andAfter) {
     faults_[{suite, operation}] = Fault{nth, code, andAfter};
 }
 

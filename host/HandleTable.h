@@ -67,7 +67,8 @@ template <class Object, class Handle> class OwningHandleTable {
         owned_.clear();
     }
     template <class F> void forEach(F &&f) const {
-        for (const auto &[id, object] : owned_) f(reinterpret_cast<Handle>(id), *object);
+        for (const auto &[id, object] : owned_)
+            f(reinterpret_cast<Handle>(id), *object);
     }
 
   private:

@@ -84,17 +84,20 @@ std::vector<std::string> Host::start() {
 
 void Host::shutdown() {
     if (!plugins_) return;
-    for (LoadedPlugin *plugin : plugins_->all()) plugins_->shutdown(*plugin);
+    for (LoadedPlugin *plugin : plugins_->all())
+        plugins_->shutdown(*plugin);
     auto warn = [this](const std::string &text) { frontend_->show(FrontendEvent::Kind::Warning, text); };
     if (int n = registry_->outstanding()) warn(std::to_string(n) + " suite acquisition(s) still outstanding");
     if (std::size_t n = strings_->live()) warn(std::to_string(n) + " Unicode string(s) never disposed of");
-    if (std::size_t n = textEngine_->live()) warn(std::to_string(n) + " text-engine reference(s) never released");
+    if (std::size_t n = textEngine_->live())
+        warn(std::to_string(n) + " text-engine reference(s) never released");
 }
 
 ASErr Host::chooseMenuItem(const std::vector<std::string> &path) {
     const MenuItem *item = menus_->findByPath(path);
     std::string joined;
-    for (const auto &p : path) joined += (joined.empty() ? "" : " \u203A ") + p;
+    for (const auto &p : path)
+        joined += (joined.empty() ? "" : " \u203A ") + p;
     if (!item) throw HostError(kNotFoundErr, "no menu item " + joined);
     LoadedPlugin *plugin = plugins_->find(item->owner);
     if (!plugin) throw HostError(kNotFoundErr, "the plug-in of menu item " + joined + " is gone");

@@ -20,8 +20,7 @@ MenuModel::MenuModel() {
 
 AIMenuItemHandle MenuModel::addItem(SPPluginRef owner, std::string keyName, std::string group,
                                     std::u16string text, ASInt32 options) {
-    if (!groupNamed(group))
-        throw HostError(kNotFoundErr, "no menu group \"" + macRomanToUtf8(group) + "\"");
+    if (!groupNamed(group)) throw HostError(kNotFoundErr, "no menu group \"" + macRomanToUtf8(group) + "\"");
     auto item = std::make_unique<MenuItem>();
     item->owner = owner;
     item->keyName = std::move(keyName);

@@ -26,7 +26,7 @@ struct MenuItem {
 
 struct MenuGroup {
     AIMenuGroup handle = nullptr;
-    std::string name; // platform bytes
+    std::string name;            // platform bytes
     SPPluginRef owner = nullptr; // null for the host's own groups
     AIMenuItemHandle parentItem = nullptr;
     ASInt32 options = 0;
@@ -37,8 +37,8 @@ class MenuModel {
     MenuModel();
 
     // Throws HostError(kNotFoundErr) when the group does not exist.
-    AIMenuItemHandle addItem(SPPluginRef owner, std::string keyName, std::string group,
-                             std::u16string text, ASInt32 options);
+    AIMenuItemHandle addItem(SPPluginRef owner, std::string keyName, std::string group, std::u16string text,
+                             ASInt32 options);
     // Throws HostError for a stale parent item or a group name in use.
     AIMenuGroup addSubmenuGroup(std::string name, ASInt32 options, AIMenuItemHandle parentItem);
 

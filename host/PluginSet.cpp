@@ -72,8 +72,10 @@ std::string LoadFailure::sentence() const {
 PluginSet::PluginSet(Host &host) : host_(host) {}
 
 PluginSet::~PluginSet() {
-    for (auto &p : plugins_) closeModule(*p);
-    for (auto [base, length] : reserved_) munmap(base, length);
+    for (auto &p : plugins_)
+        closeModule(*p);
+    for (auto [base, length] : reserved_)
+        munmap(base, length);
 }
 
 std::vector<std::filesystem::path> PluginSet::bundlesIn(const std::filesystem::path &folder) {
@@ -134,8 +136,8 @@ void PluginSet::closeModule(LoadedPlugin &plugin) {
     // plug-in that keeps a pointer into its old code then fails loudly
     // instead of working by the accident of being mapped at the same place.
     if (!extent.base) return;
-    void *held = mmap(extent.base, extent.length, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE,
-                      -1, 0);
+    void *held =
+        mmap(extent.base, extent.length, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
     if (held == extent.base)
         reserved_.emplace_back(held, extent.length);
     else if (held != MAP_FAILED)
@@ -150,7 +152,8 @@ void PluginSet::forget(LoadedPlugin &plugin) {
     std::erase_if(plugins_, [&](const auto &p) { return p.get() == &plugin; });
 }
 
-ASErr PluginSet::send(LoadedPlugin &plugin, const char *caller, const char *selector, SPMessageData *message) {
+ASErr PluginSet::send(LoadedPlugin &plugin, const char *caller, const char *selector,
+                      SPMessageData *message) {
     if (!plugin.module) {
         if (ASErr e = reload(plugin)) return e;
     }
@@ -224,7 +227,8 @@ LoadedPlugin *PluginSet::byName(const std::string &name) const {
 
 std::vector<LoadedPlugin *> PluginSet::all() const {
     std::vector<LoadedPlugin *> out;
-    for (const auto &p : plugins_) out.push_back(p.get());
+    for (const auto &p : plugins_)
+        out.push_back(p.get());
     return out;
 }
 

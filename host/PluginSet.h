@@ -70,8 +70,7 @@ class PluginSet {
     // Sends any message: fills the header (plug-in reference, globals slot,
     // SP Basic) and keeps the globals slot the plug-in leaves in it. A
     // plug-in whose module is closed is reloaded first.
-    ASErr send(LoadedPlugin &plugin, const char *caller, const char *selector,
-               SPMessageData *message);
+    ASErr send(LoadedPlugin &plugin, const char *caller, const char *selector, SPMessageData *message);
     ASErr sendInterface(LoadedPlugin &plugin, const char *caller, const char *selector);
 
     LoadedPlugin *find(SPPluginRef ref) const { return refs_.find(ref); }

@@ -20,16 +20,16 @@ const void *SuiteRegistry::acquire(const std::string &name, ASInt32 version) {
 void SuiteRegistry::release(const std::string &name, ASInt32 version) {
     auto it = rows_.find({name, version});
     if (it == rows_.end() || it->second.count == 0)
-        throw HostError(kSPSuiteNotFoundError,
-                        "release of suite \"" + name + "\" version " + std::to_string(version) +
-                            " that is not acquired");
+        throw HostError(kSPSuiteNotFoundError, "release of suite \"" + name + "\" version " +
+                                                   std::to_string(version) + " that is not acquired");
     --it->second.count;
 }
 
 void SuiteRegistry::setUnavailable(const std::string &name, ASInt32 version, bool unavailable) {
     auto it = rows_.find({name, version});
     if (it == rows_.end())
-        throw HostError(kSPSuiteNotFoundError, "no suite \"" + name + "\" version " + std::to_string(version));
+        throw HostError(kSPSuiteNotFoundError,
+                        "no suite \"" + name + "\" version " + std::to_string(version));
     it->second.unavailable = unavailable;
 }
 
@@ -45,7 +45,8 @@ int SuiteRegistry::outstanding(const std::string &name, ASInt32 version) const {
 
 int SuiteRegistry::outstanding() const {
     int total = 0;
-    for (const auto &[key, row] : rows_) total += row.count;
+    for (const auto &[key, row] : rows_)
+        total += row.count;
     return total;
 }
 

@@ -6,7 +6,8 @@ namespace vyn::host {
 
 std::u16string TextStory::text() const {
     std::u16string all;
-    for (const auto &run : runs) all += run.text;
+    for (const auto &run : runs)
+        all += run.text;
     return all;
 }
 

@@ -63,8 +63,8 @@ typedef struct ADMItemSuite {
      * dialog, a null kind or rectangle, or a kind this host does not offer.
      * [inside a dialog procedure] */
     ADMItemRef(ASAPI *Create)(ADMDialogRef dialog, ASInt32 itemID, ADMItemType itemType,
-                              const ADMRect *bounds, ADMItemNotifyProc notifyProc,
-                              ADMUserData userData, ASInt32 options);
+                              const ADMRect *bounds, ADMItemNotifyProc notifyProc, ADMUserData userData,
+                              ASInt32 options);
 
     /* The interface font of the item's text, by code (ADMDrawer.h).
      * [inside a dialog procedure] See docs/host-behaviour.md, "Dialog fonts". */

@@ -20,8 +20,7 @@ typedef struct AIATEPaintSuite {
      * Returns 0, kOutOfMemoryErr, or kBadParameterErr for a null colour, an
      * unknown kind or a stale swatch handle; on failure *paint is null.
      * [any time] */
-    AIErr(ASAPI *CreateATEApplicationPaint)(const AIColor *color,
-                                            ATE_NS ApplicationPaintRef *paint);
+    AIErr(ASAPI *CreateATEApplicationPaint)(const AIColor *color, ATE_NS ApplicationPaintRef *paint);
 } AIATEPaintSuite;
 
 #endif /* VYN_ILLUSTRATORAPI_AIATEPAINT_H */

@@ -58,8 +58,7 @@ typedef struct AIArtSuite {
      * prep or a prep that is not a group; kCantHappenErr when prep's layer
      * is locked or hidden; kOutOfMemoryErr. On failure *newArt is null.
      * [document open] See docs/host-behaviour.md, "Art tree". */
-    AIErr(ASAPI *NewArt)(AIArtType type, AIPaintOrder paintOrder, AIArtHandle prep,
-                         AIArtHandle *newArt);
+    AIErr(ASAPI *NewArt)(AIArtType type, AIPaintOrder paintOrder, AIArtHandle prep, AIArtHandle *newArt);
 
     /* Removes the art from the document, with everything inside it; the
      * handle and the handles of its contents become stale.

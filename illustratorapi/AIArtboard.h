@@ -35,8 +35,7 @@ typedef struct AIArtboardSuite {
     /* Copies the properties of artboard `index` of `list` into `props`.
      * Returns 0 or kBadParameterErr for a stale handle or an index out of
      * range. [any time] */
-    AIErr(ASAPI *GetArtboardProperties)(AIArtboardListRef list, ASInt32 index,
-                                        AIArtboardPropertiesRef props);
+    AIErr(ASAPI *GetArtboardProperties)(AIArtboardListRef list, ASInt32 index, AIArtboardPropertiesRef props);
 
     /* The artboard's bounds in document points (top > bottom). Returns 0 or
      * kBadParameterErr for a stale or empty properties object. [any time] */

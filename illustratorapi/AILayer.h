@@ -40,8 +40,7 @@ typedef struct AILayerSuite {
      * Returns 0, kOutOfMemoryErr, or kBadParameterErr for a stale reference
      * or another paint order; on failure *newLayer is null. [document open]
      * See docs/host-behaviour.md, "Layers". */
-    AIErr(ASAPI *InsertLayer)(AILayerHandle reference, AIPaintOrder paintOrder,
-                              AILayerHandle *newLayer);
+    AIErr(ASAPI *InsertLayer)(AILayerHandle reference, AIPaintOrder paintOrder, AILayerHandle *newLayer);
 
     /* Copies the layer's title into *title. A null *title receives a new
      * string, which the caller owns until the Unicode String suite's Dispose;

@@ -42,8 +42,8 @@ typedef struct AIMenuSuite {
      * receives it (may be null when not wanted). Returns 0, kBadParameterErr
      * for a stale item, or kCantHappenErr when a group of that name exists.
      * [during a message] */
-    AIErr(ASAPI *AddMenuGroupAsSubMenu)(const char *name, ASInt32 options,
-                                        AIMenuItemHandle parentItem, AIMenuGroup *group);
+    AIErr(ASAPI *AddMenuGroupAsSubMenu)(const char *name, ASInt32 options, AIMenuItemHandle parentItem,
+                                        AIMenuGroup *group);
 
     /* The number of menu groups, host groups included. Returns 0. [any time] */
     AIErr(ASAPI *CountMenuGroups)(ASInt32 *count);

@@ -46,8 +46,7 @@ typedef struct AIPathSuite {
      * `count` records. Returns 0, or kBadParameterErr for a stale handle, art
      * that is not a path or a run outside the path; on failure `segments` is
      * left as it was. [document open] */
-    AIErr(ASAPI *GetPathSegments)(AIArtHandle path, ASInt16 first, ASInt16 count,
-                                  AIPathSegment *segments);
+    AIErr(ASAPI *GetPathSegments)(AIArtHandle path, ASInt16 first, ASInt16 count, AIPathSegment *segments);
 
     /* Replaces segments first .. first + count - 1 with the `count` records
      * of `segments`. The path's length does not change: set the count first.

@@ -214,8 +214,7 @@ AS_STATIC_ASSERT(offsetof(AIPathStyle, strokePaint) == 1, "two one-byte painted 
 AS_STATIC_ASSERT(offsetof(AIPathStyle, fill) == AS_PTR_SIZE, "then the fill, aligned");
 AS_STATIC_ASSERT(offsetof(AIPathStyle, stroke) == offsetof(AIPathStyle, fill) + sizeof(AIFillStyle),
                  "then the stroke");
-AS_STATIC_ASSERT(offsetof(AIPathStyle, clip) ==
-                     offsetof(AIPathStyle, stroke) + sizeof(AIStrokeStyle),
+AS_STATIC_ASSERT(offsetof(AIPathStyle, clip) == offsetof(AIPathStyle, stroke) + sizeof(AIStrokeStyle),
                  "then the clip flag");
 AS_STATIC_ASSERT(offsetof(AIPathStyle, lockClip) == offsetof(AIPathStyle, clip) + 1,
                  "clip, lock-clip, even-odd are one byte each");

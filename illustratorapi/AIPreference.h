@@ -47,8 +47,7 @@ typedef struct AIPreferenceSuite {
      * Returns 0, kNotFoundErr when no string is stored there, or
      * kBadParameterErr for a null argument or a capacity below 1; on failure
      * `value` is left as it was. [any time] */
-    AIErr(ASAPI *GetStringPreference)(const char *prefix, const char *key, char *value,
-                                      ASInt32 capacity);
+    AIErr(ASAPI *GetStringPreference)(const char *prefix, const char *key, char *value, ASInt32 capacity);
 
     /* Stores a copy of the NUL-terminated string `value` under (prefix, key),
      * replacing whatever was stored there. An empty string is a stored value.

@@ -28,9 +28,8 @@ typedef struct AITextFrameSuite {
      * when prep's layer is locked or hidden; kOutOfMemoryErr. On failure
      * *newFrame is null. [document open]
      * See docs/host-behaviour.md, "Text frames". */
-    AIErr(ASAPI *NewPointText)(AIPaintOrder paintOrder, AIArtHandle prep,
-                               AITextOrientation orientation, AIRealPoint anchor,
-                               AIArtHandle *newFrame);
+    AIErr(ASAPI *NewPointText)(AIPaintOrder paintOrder, AIArtHandle prep, AITextOrientation orientation,
+                               AIRealPoint anchor, AIArtHandle *newFrame);
 
     /* The anchor of a point-text frame, where its first baseline starts, in
      * document points as it stands now (after any transformation).

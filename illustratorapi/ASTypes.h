@@ -19,10 +19,10 @@ typedef int16_t ASInt16;
 typedef uint16_t ASUInt16;
 typedef int32_t ASInt32;
 typedef uint32_t ASUInt32;
-typedef float ASReal;      /* single precision, as the document model stores it */
-typedef double AIDouble;   /* double precision (preferences, dialog values) */
+typedef float ASReal;            /* single precision, as the document model stores it */
+typedef double AIDouble;         /* double precision (preferences, dialog values) */
 typedef unsigned char ASBoolean; /* 0 false, 1 true; one byte in every record */
-typedef ASInt32 ASErr;     /* result code of every suite function that has one */
+typedef ASInt32 ASErr;           /* result code of every suite function that has one */
 typedef ASErr AIErr;
 typedef ASErr SPErr;
 typedef ASErr ADMErr;
@@ -33,8 +33,8 @@ typedef ASInt32 AICharacterEncoding;
 enum { kAIPlatformCharacterEncoding = 0 };
 
 /* Packs four characters into a result code, most significant first. */
-#define AS_FOURCC(a, b, c, d)                                                  \
-    ((ASErr)(((ASUInt32)(ASUInt8)(a) << 24) | ((ASUInt32)(ASUInt8)(b) << 16) | \
+#define AS_FOURCC(a, b, c, d)                                                                                \
+    ((ASErr)(((ASUInt32)(ASUInt8)(a) << 24) | ((ASUInt32)(ASUInt8)(b) << 16) |                               \
              ((ASUInt32)(ASUInt8)(c) << 8) | (ASUInt32)(ASUInt8)(d)))
 
 /* ---- result codes the interface itself defines ----------------------- */

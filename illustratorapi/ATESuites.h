@@ -84,8 +84,7 @@ typedef struct CharFeaturesSuite {
     ATE_NS ATEErr(ASAPI *SetFontSize)(ATE_NS CharFeaturesRef features, ASReal size);
     ATE_NS ATEErr(ASAPI *SetTracking)(ATE_NS CharFeaturesRef features, ASInt32 tracking);
     ATE_NS ATEErr(ASAPI *SetBaselineShift)(ATE_NS CharFeaturesRef features, ASReal shift);
-    ATE_NS ATEErr(ASAPI *SetFillColor)(ATE_NS CharFeaturesRef features,
-                                       ATE_NS ApplicationPaintRef paint);
+    ATE_NS ATEErr(ASAPI *SetFillColor)(ATE_NS CharFeaturesRef features, ATE_NS ApplicationPaintRef paint);
 } CharFeaturesSuite;
 
 typedef struct ParaFeaturesSuite {
@@ -101,8 +100,7 @@ typedef struct ParaFeaturesSuite {
                                            ATE_NS ParagraphJustification value);
     ATE_NS ATEErr(ASAPI *SetFirstLineIndent)(ATE_NS ParaFeaturesRef features, ASReal value);
     ATE_NS ATEErr(ASAPI *SetStartIndent)(ATE_NS ParaFeaturesRef features, ASReal value);
-    ATE_NS ATEErr(ASAPI *SetLeadingType)(ATE_NS ParaFeaturesRef features,
-                                         ATE_NS LeadingType value);
+    ATE_NS ATEErr(ASAPI *SetLeadingType)(ATE_NS ParaFeaturesRef features, ATE_NS LeadingType value);
 } ParaFeaturesSuite;
 
 typedef struct TextRangeSuite {
@@ -111,17 +109,15 @@ typedef struct TextRangeSuite {
 
     /* Applies the assigned features of `features` to every character (or
      * paragraph) of the range. Returns 0 or kBadParameterErr. [document open] */
-    ATE_NS ATEErr(ASAPI *SetLocalCharFeatures)(ATE_NS TextRangeRef range,
-                                               ATE_NS CharFeaturesRef features);
-    ATE_NS ATEErr(ASAPI *SetLocalParaFeatures)(ATE_NS TextRangeRef range,
-                                               ATE_NS ParaFeaturesRef features);
+    ATE_NS ATEErr(ASAPI *SetLocalCharFeatures)(ATE_NS TextRangeRef range, ATE_NS CharFeaturesRef features);
+    ATE_NS ATEErr(ASAPI *SetLocalParaFeatures)(ATE_NS TextRangeRef range, ATE_NS ParaFeaturesRef features);
 
     /* Inserts `length` bytes of platform-encoded `text` at the end of the
      * range, in `font` (null: the font of the range's last character).
      * Returns 0, kBadParameterErr, or kOutOfMemoryErr. [document open]
      * See docs/host-behaviour.md, "Text encodings". */
-    ATE_NS ATEErr(ASAPI *InsertAfter)(ATE_NS TextRangeRef range, const char *text,
-                                      ASInt32 length, ATE_NS FontRef font);
+    ATE_NS ATEErr(ASAPI *InsertAfter)(ATE_NS TextRangeRef range, const char *text, ASInt32 length,
+                                      ATE_NS FontRef font);
 
     /* Deletes the range's text. Returns 0 or kBadParameterErr.
      * [document open] */

@@ -16,10 +16,10 @@
 
 /* The common header of every message. */
 typedef struct SPMessageData {
-    ASInt32 SPCheck;      /* kSPValidSPMessageData */
-    SPPluginRef self;     /* the host's reference for the receiving plug-in */
-    void *globals;        /* per-plug-in slot the host keeps between calls */
-    SPBasicSuite *basic;  /* the SP Basic suite */
+    ASInt32 SPCheck;     /* kSPValidSPMessageData */
+    SPPluginRef self;    /* the host's reference for the receiving plug-in */
+    void *globals;       /* per-plug-in slot the host keeps between calls */
+    SPBasicSuite *basic; /* the SP Basic suite */
 } SPMessageData;
 
 AS_STATIC_ASSERT(offsetof(SPMessageData, self) == sizeof(void *),
@@ -45,24 +45,60 @@ typedef struct AIMenuMessage {
 } AIMenuMessage;
 
 /* Messages this system answers as unhandled: only their header is defined. */
-typedef struct SPPropertiesMessage { SPMessageData d; } SPPropertiesMessage;
-typedef struct DoActionMessage { SPMessageData d; } DoActionMessage;
-typedef struct AIFilterMessage { SPMessageData d; } AIFilterMessage;
-typedef struct AIPluginGroupMessage { SPMessageData d; } AIPluginGroupMessage;
-typedef struct AIFileFormatMessage { SPMessageData d; } AIFileFormatMessage;
-typedef struct AIUpdateFileFormatMessage { SPMessageData d; } AIUpdateFileFormatMessage;
-typedef struct AIToolMessage { SPMessageData d; } AIToolMessage;
-typedef struct AILiveEffectEditParamMessage { SPMessageData d; } AILiveEffectEditParamMessage;
-typedef struct AILiveEffectGoMessage { SPMessageData d; } AILiveEffectGoMessage;
-typedef struct AILiveEffectInterpParamMessage { SPMessageData d; } AILiveEffectInterpParamMessage;
-typedef struct AILiveEffectInputTypeMessage { SPMessageData d; } AILiveEffectInputTypeMessage;
-typedef struct AILiveEffectConvertColorMessage { SPMessageData d; } AILiveEffectConvertColorMessage;
-typedef struct AILiveEffectScaleParamMessage { SPMessageData d; } AILiveEffectScaleParamMessage;
-typedef struct AILiveEffectAdjustColorsMessage { SPMessageData d; } AILiveEffectAdjustColorsMessage;
-typedef struct AILiveEffectHandleMergeMessage { SPMessageData d; } AILiveEffectHandleMergeMessage;
-typedef struct AITimerMessage { SPMessageData d; } AITimerMessage;
-typedef struct AIClipboardMessage { SPMessageData d; } AIClipboardMessage;
-typedef struct AIWorkspaceMessage { SPMessageData d; } AIWorkspaceMessage;
+typedef struct SPPropertiesMessage {
+    SPMessageData d;
+} SPPropertiesMessage;
+typedef struct DoActionMessage {
+    SPMessageData d;
+} DoActionMessage;
+typedef struct AIFilterMessage {
+    SPMessageData d;
+} AIFilterMessage;
+typedef struct AIPluginGroupMessage {
+    SPMessageData d;
+} AIPluginGroupMessage;
+typedef struct AIFileFormatMessage {
+    SPMessageData d;
+} AIFileFormatMessage;
+typedef struct AIUpdateFileFormatMessage {
+    SPMessageData d;
+} AIUpdateFileFormatMessage;
+typedef struct AIToolMessage {
+    SPMessageData d;
+} AIToolMessage;
+typedef struct AILiveEffectEditParamMessage {
+    SPMessageData d;
+} AILiveEffectEditParamMessage;
+typedef struct AILiveEffectGoMessage {
+    SPMessageData d;
+} AILiveEffectGoMessage;
+typedef struct AILiveEffectInterpParamMessage {
+    SPMessageData d;
+} AILiveEffectInterpParamMessage;
+typedef struct AILiveEffectInputTypeMessage {
+    SPMessageData d;
+} AILiveEffectInputTypeMessage;
+typedef struct AILiveEffectConvertColorMessage {
+    SPMessageData d;
+} AILiveEffectConvertColorMessage;
+typedef struct AILiveEffectScaleParamMessage {
+    SPMessageData d;
+} AILiveEffectScaleParamMessage;
+typedef struct AILiveEffectAdjustColorsMessage {
+    SPMessageData d;
+} AILiveEffectAdjustColorsMessage;
+typedef struct AILiveEffectHandleMergeMessage {
+    SPMessageData d;
+} AILiveEffectHandleMergeMessage;
+typedef struct AITimerMessage {
+    SPMessageData d;
+} AITimerMessage;
+typedef struct AIClipboardMessage {
+    SPMessageData d;
+} AIClipboardMessage;
+typedef struct AIWorkspaceMessage {
+    SPMessageData d;
+} AIWorkspaceMessage;
 
 /* ---- callers and selectors -------------------------------------------- */
 

@@ -16,8 +16,7 @@ class AIPlatformAddMenuItemDataUS {
     AIPlatformAddMenuItemDataUS() noexcept : groupName(nullptr), itemText() {}
 
     // The record as the AI Menu suite reads it.
-    const AIPlatformAddMenuItemDataUS_C *AsRecord() const noexcept
-    {
+    const AIPlatformAddMenuItemDataUS_C *AsRecord() const noexcept {
         return reinterpret_cast<const AIPlatformAddMenuItemDataUS_C *>(this);
     }
 
@@ -27,8 +26,10 @@ class AIPlatformAddMenuItemDataUS {
 
 static_assert(sizeof(AIPlatformAddMenuItemDataUS) == sizeof(AIPlatformAddMenuItemDataUS_C),
               "the menu item record must have the host's layout");
-static_assert(offsetof(AIPlatformAddMenuItemDataUS, groupName) == offsetof(AIPlatformAddMenuItemDataUS_C, groupName),
+static_assert(offsetof(AIPlatformAddMenuItemDataUS, groupName) ==
+                  offsetof(AIPlatformAddMenuItemDataUS_C, groupName),
               "group name first");
-static_assert(offsetof(AIPlatformAddMenuItemDataUS, itemText) == offsetof(AIPlatformAddMenuItemDataUS_C, itemText),
+static_assert(offsetof(AIPlatformAddMenuItemDataUS, itemText) ==
+                  offsetof(AIPlatformAddMenuItemDataUS_C, itemText),
               "item text second");
 static_assert(sizeof(ai::UnicodeString) == sizeof(AIUnicodeStringRef), "a string is just its reference");

@@ -3,14 +3,10 @@
 
 #include "Suites.h"
 
-AppContext::AppContext(SPPluginRef pluginRef) : fAppContext(nullptr)
-{
-    if (sAIAppContext != nullptr)
-        sAIAppContext->PushAppContext(pluginRef, &fAppContext);
+AppContext::AppContext(SPPluginRef pluginRef) : fAppContext(nullptr) {
+    if (sAIAppContext != nullptr) sAIAppContext->PushAppContext(pluginRef, &fAppContext);
 }
 
-AppContext::~AppContext()
-{
-    if (sAIAppContext != nullptr)
-        sAIAppContext->PopAppContext(fAppContext);
+AppContext::~AppContext() {
+    if (sAIAppContext != nullptr) sAIAppContext->PopAppContext(fAppContext);
 }

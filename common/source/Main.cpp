@@ -16,8 +16,7 @@ SPBasicSuite *sSPBasic = nullptr;
 
 namespace {
 
-void DestroyPlugin(Plugin *&plugin, SPMessageData *header)
-{
+void DestroyPlugin(Plugin *&plugin, SPMessageData *header) {
     delete plugin;
     plugin = nullptr;
     header->globals = nullptr;
@@ -25,8 +24,7 @@ void DestroyPlugin(Plugin *&plugin, SPMessageData *header)
 
 } // namespace
 
-extern "C" AS_EXPORT ASErr ASAPI PluginMain(const char *caller, const char *selector, void *message)
-{
+extern "C" AS_EXPORT ASErr ASAPI PluginMain(const char *caller, const char *selector, void *message) {
     SPMessageData *header = static_cast<SPMessageData *>(message);
     sSPBasic = header->basic;
     Plugin *plugin = static_cast<Plugin *>(header->globals);
@@ -40,8 +38,7 @@ extern "C" AS_EXPORT ASErr ASAPI PluginMain(const char *caller, const char *sele
             } else {
                 header->globals = plugin;
                 result = plugin->StartupPlugin(static_cast<SPInterfaceMessage *>(message));
-                if (result != kNoErr)
-                    DestroyPlugin(plugin, header);
+                if (result != kNoErr) DestroyPlugin(plugin, header);
             }
         } else if (std::strcmp(selector, kSPInterfaceShutdownSelector) == 0 && plugin != nullptr) {
             // The object goes whatever the shut-down returned.
@@ -78,4 +75,5 @@ extern "C" AS_EXPORT ASErr ASAPI PluginMain(const char *caller, const char *sele
     return result;
 }
 
-static_assert(std::is_same_v<decltype(&PluginMain), PluginMainProc>, "PluginMain has the host's entry point type");
+static_assert(std::is_same_v<decltype(&PluginMain), PluginMainProc>,
+              "PluginMain has the host's entry point type");

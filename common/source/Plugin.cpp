@@ -17,13 +17,10 @@ namespace {
 
 // Copies `source` into `dest` of `size` bytes, always NUL-terminated.
 // Returns the number of characters copied.
-int CopyBounded(char *dest, const char *source, std::size_t size)
-{
-    if (size == 0)
-        return 0;
+int CopyBounded(char *dest, const char *source, std::size_t size) {
+    if (size == 0) return 0;
     std::size_t n = std::strlen(source);
-    if (n >= size)
-        n = size - 1;
+    if (n >= size) n = size - 1;
     std::memcpy(dest, source, n);
     dest[n] = '\0';
     return static_cast<int>(n);
@@ -37,13 +34,11 @@ bool Is(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
 
 Plugin::Plugin(SPPluginRef pluginRef)
     : fPluginRef(pluginRef), fPluginName(), fSuites(nullptr), fLockCount(0), fAccessRef(nullptr),
-      fAppStartedNotifier(nullptr)
-{
+      fAppStartedNotifier(nullptr) {
     CopyBounded(fPluginName, "Plugin", sizeof fPluginName);
 }
 
-Plugin::~Plugin()
-{
+Plugin::~Plugin() {
     // Normally the suites are gone already (shut-down and unload release
     // them). An object destroyed after a start-up step failed still holds
     // them: release them so that no acquisition and no block outlives it.
@@ -53,35 +48,28 @@ Plugin::~Plugin()
 
 void *Plugin::operator new(std::size_t size) noexcept { return ::operator new[](size, std::nothrow); }
 
-void Plugin::operator delete(void *p) noexcept
-{
-    if (p != nullptr)
-        ::operator delete[](p);
+void Plugin::operator delete(void *p) noexcept {
+    if (p != nullptr) ::operator delete[](p);
 }
 
 // ---- lifetime -----------------------------------------------------------
 
 void Plugin::ReportError(long, const char *, const char *, void *) {}
 
-ASErr Plugin::LockPlugin(ASBoolean lock)
-{
+ASErr Plugin::LockPlugin(ASBoolean lock) {
     if (lock) {
-        if (++fLockCount == 1 && sSPAccess != nullptr)
-            sSPAccess->AcquirePlugin(fPluginRef, &fAccessRef);
+        if (++fLockCount == 1 && sSPAccess != nullptr) sSPAccess->AcquirePlugin(fPluginRef, &fAccessRef);
     } else {
         if (--fLockCount == 0) {
-            if (sSPAccess != nullptr)
-                sSPAccess->ReleasePlugin(fAccessRef);
+            if (sSPAccess != nullptr) sSPAccess->ReleasePlugin(fAccessRef);
             fAccessRef = nullptr;
         }
-        if (fLockCount < 0)
-            fLockCount = 0;
+        if (fLockCount < 0) fLockCount = 0;
     }
     return kNoErr;
 }
 
-ASErr Plugin::StartupPlugin(SPInterfaceMessage *message)
-{
+ASErr Plugin::StartupPlugin(SPInterfaceMessage *message) {
     ASErr result = SetGlobal(this);
 
     fSuites = new (std::nothrow) Suites;
@@ -96,8 +84,7 @@ ASErr Plugin::StartupPlugin(SPInterfaceMessage *message)
         fSuites = nullptr;
     }
 
-    if (result == kNoErr)
-        result = sSPPlugins->SetPluginName(message->d.self, fPluginName);
+    if (result == kNoErr) result = sSPPlugins->SetPluginName(message->d.self, fPluginName);
 
     if (result == kNoErr) {
         char notifierName[sizeof fPluginName + 32];
@@ -106,17 +93,14 @@ ASErr Plugin::StartupPlugin(SPInterfaceMessage *message)
                                           &fAppStartedNotifier);
     }
 
-    if (result == kNoErr)
-        result = AllocateSuiteTables();
-    if (result == kNoErr)
-        FillSuiteTables();
+    if (result == kNoErr) result = AllocateSuiteTables();
+    if (result == kNoErr) FillSuiteTables();
     return result;
 }
 
 ASErr Plugin::PostStartupPlugin() { return kNoErr; }
 
-ASErr Plugin::ShutdownPlugin(SPInterfaceMessage *)
-{
+ASErr Plugin::ShutdownPlugin(SPInterfaceMessage *) {
     if (fSuites != nullptr) {
         delete fSuites;
         fSuites = nullptr;
@@ -125,8 +109,7 @@ ASErr Plugin::ShutdownPlugin(SPInterfaceMessage *)
     return kNoErr;
 }
 
-ASErr Plugin::UnloadPlugin(SPInterfaceMessage *)
-{
+ASErr Plugin::UnloadPlugin(SPInterfaceMessage *) {
     EmptySuiteTables();
     SetGlobal(nullptr);
     delete fSuites;
@@ -134,14 +117,12 @@ ASErr Plugin::UnloadPlugin(SPInterfaceMessage *)
     return kNoErr;
 }
 
-ASErr Plugin::ReloadPlugin(SPInterfaceMessage *)
-{
+ASErr Plugin::ReloadPlugin(SPInterfaceMessage *) {
     ASErr result = SetGlobal(this);
 
     if (fSuites == nullptr) {
         fSuites = new (std::nothrow) Suites;
-        if (fSuites == nullptr)
-            result = kErrOutOfMemory;
+        if (fSuites == nullptr) result = kErrOutOfMemory;
     }
     if (fSuites != nullptr) {
         result = fSuites->Error();
@@ -151,18 +132,18 @@ ASErr Plugin::ReloadPlugin(SPInterfaceMessage *)
         delete fSuites;
         fSuites = nullptr;
     }
-    if (result == kNoErr)
-        FillSuiteTables();
+    if (result == kNoErr) FillSuiteTables();
     return result;
 }
 
 ASErr Plugin::AcquireProperty(SPPropertiesMessage *) { return kErrUnhandledMessage; }
 ASErr Plugin::ReleaseProperty(SPPropertiesMessage *) { return kErrUnhandledMessage; }
 
-int Plugin::GetPluginName(char *buffer, unsigned int length) { return CopyBounded(buffer, fPluginName, length); }
+int Plugin::GetPluginName(char *buffer, unsigned int length) {
+    return CopyBounded(buffer, fPluginName, length);
+}
 
-ASErr Plugin::About(SPInterfaceMessage *message)
-{
+ASErr Plugin::About(SPInterfaceMessage *message) {
     char title[256] = "";
     char notice[256] = "";
     sADMBasic->GetIndexString(message->d.self, kAboutStringListID, 1, title, sizeof title);
@@ -178,22 +159,18 @@ ASErr Plugin::AllocateSuiteTables() { return kNoErr; }
 ASErr Plugin::FillSuiteTables() { return kNoErr; }
 ASErr Plugin::EmptySuiteTables() { return kNoErr; }
 
-ASErr Plugin::AcquireOptionalSuites()
-{
-    if (fSuites != nullptr)
-        fSuites->acquire_Optional_Suites();
+ASErr Plugin::AcquireOptionalSuites() {
+    if (fSuites != nullptr) fSuites->acquire_Optional_Suites();
     return kNoErr;
 }
 
 // ---- dispatch -------------------------------------------------------------
 
-bool Plugin::IsReloadMsg(const char *caller, const char *selector)
-{
+bool Plugin::IsReloadMsg(const char *caller, const char *selector) {
     return Is(caller, kSPAccessCaller) && Is(selector, kSPAccessReloadSelector);
 }
 
-ASErr Plugin::Message(const char *caller, const char *selector, void *message)
-{
+ASErr Plugin::Message(const char *caller, const char *selector, void *message) {
     ASErr result = kErrUnhandledMessage;
     AcquireOptionalSuites();
 
@@ -210,8 +187,7 @@ ASErr Plugin::Message(const char *caller, const char *selector, void *message)
         else if (Is(selector, kSPInterfaceStartupSelector))
             result = kNoErr;
     } else if (Is(caller, kSPCacheCaller)) {
-        if (Is(selector, kSPPluginPurgeSelector))
-            result = Purge() ? kReplyCachesFlushed : kNoErr;
+        if (Is(selector, kSPPluginPurgeSelector)) result = Purge() ? kReplyCachesFlushed : kNoErr;
     } else if (Is(caller, kSPPropertiesCaller)) {
         SPPropertiesMessage *m = static_cast<SPPropertiesMessage *>(message);
         if (Is(selector, kSPPropertiesAcquireSelector))
@@ -221,15 +197,11 @@ ASErr Plugin::Message(const char *caller, const char *selector, void *message)
     } else if (Is(caller, kAINotifierCaller)) {
         AINotifierMessage *m = static_cast<AINotifierMessage *>(message);
         AppContext appContext(m->d.self);
-        if (m->type != nullptr && Is(m->type, kAIApplicationStartedNotifier))
-            result = PostStartupPlugin();
-        if (result != kNoErr && result != kErrUnhandledMessage)
-            return result;
-        if (Is(selector, kAINotifySelector))
-            result = Notify(m);
+        if (m->type != nullptr && Is(m->type, kAIApplicationStartedNotifier)) result = PostStartupPlugin();
+        if (result != kNoErr && result != kErrUnhandledMessage) return result;
+        if (Is(selector, kAINotifySelector)) result = Notify(m);
     } else if (Is(caller, kActionCaller)) {
-        if (Is(selector, kDoActionSelector))
-            result = GoAction(static_cast<DoActionMessage *>(message));
+        if (Is(selector, kDoActionSelector)) result = GoAction(static_cast<DoActionMessage *>(message));
     } else if (Is(caller, kCallerAIMenu)) {
         AIMenuMessage *m = static_cast<AIMenuMessage *>(message);
         if (Is(selector, kSelectorAIGoMenuItem))
@@ -300,8 +272,7 @@ ASErr Plugin::Message(const char *caller, const char *selector, void *message)
         else if (Is(selector, kSelectorAILiveEffectHandleMerge))
             result = LiveEffectHandleMerge(static_cast<AILiveEffectHandleMergeMessage *>(message));
     } else if (Is(caller, kCallerAITimer)) {
-        if (Is(selector, kSelectorAIGoTimer))
-            result = GoTimer(static_cast<AITimerMessage *>(message));
+        if (Is(selector, kSelectorAIGoTimer)) result = GoTimer(static_cast<AITimerMessage *>(message));
     } else if (Is(caller, kCallerAIClipboard)) {
         AIClipboardMessage *m = static_cast<AIClipboardMessage *>(message);
         if (Is(selector, kSelectorAIGoClipboard))

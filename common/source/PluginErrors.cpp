@@ -24,10 +24,8 @@ constexpr std::size_t kLongestFormattedTemplate = 119;
 constexpr long kFirstFourCharCode = 16385;
 
 // The value a code line stands for.
-long CodeOfEntry(const char *entry)
-{
-    if (entry[0] == '-' || (entry[0] >= '0' && entry[0] <= '9'))
-        return std::strtol(entry, nullptr, 10);
+long CodeOfEntry(const char *entry) {
+    if (entry[0] == '-' || (entry[0] >= '0' && entry[0] <= '9')) return std::strtol(entry, nullptr, 10);
     ASUInt32 value = 0;
     for (int i = 0; i < 4; ++i)
         value = value * 256 + static_cast<ASUInt32>(static_cast<signed char>(entry[i]));
@@ -36,8 +34,7 @@ long CodeOfEntry(const char *entry)
 
 // Reads entry `index` of the error list into `buffer`; the buffer is
 // returned when the read succeeded and the text is not empty.
-char *ReadMessage(SPPluginRef pluginRef, ASInt32 index, char *buffer, int bufferSize)
-{
+char *ReadMessage(SPPluginRef pluginRef, ASInt32 index, char *buffer, int bufferSize) {
     if (sADMBasic->GetIndexString(pluginRef, kErrorStringListID, index, buffer, bufferSize) != kNoErr)
         return nullptr;
     return buffer[0] != '\0' ? buffer : nullptr;
@@ -45,8 +42,7 @@ char *ReadMessage(SPPluginRef pluginRef, ASInt32 index, char *buffer, int buffer
 
 // `code` as shown in an alert: its four characters for a four-character
 // code, its decimal form otherwise. `text` holds at least 12 bytes.
-void CodeText(long code, char *text, std::size_t size)
-{
+void CodeText(long code, char *text, std::size_t size) {
     if (code >= kFirstFourCharCode) {
         const ASUInt32 value = static_cast<ASUInt32>(code);
         text[0] = static_cast<char>(value >> 24);
@@ -61,8 +57,7 @@ void CodeText(long code, char *text, std::size_t size)
 
 // Writes `pattern` into `out` with its first "%s" replaced by `argument`.
 // Nothing else in the template is interpreted.
-void Substitute(const char *pattern, const char *argument, char *out, std::size_t size)
-{
+void Substitute(const char *pattern, const char *argument, char *out, std::size_t size) {
     const char *placeholder = std::strstr(pattern, "%s");
     if (placeholder == nullptr) {
         std::snprintf(out, size, "%s", pattern);
@@ -74,50 +69,54 @@ void Substitute(const char *pattern, const char *argument, char *out, std::size_
 
 } // namespace
 
-bool Plugin::FilterError(long error)
-{
-    static const long errors[] = {
-        AS_FOURCC('F', 'M', 'T', '?'), AS_FOURCC('R', 'F', 'S', 'E'), AS_FOURCC('A', 'F', 'T', 'R'),
-        AS_FOURCC('V', 'A', 'L', 'D'), AS_FOURCC('M', 'O', 'O', 'T'), AS_FOURCC('T', 'R', 'S', 'H'),
-        AS_FOURCC('C', 'H', 'E', 'K'), AS_FOURCC('C', 'H', 'I', 'T'), AS_FOURCC('T', 'L', 'T', 'K'),
-        AS_FOURCC('p', 'F', 'l', 's'), AS_FOURCC('S', '!', 'F', 'd'), AS_FOURCC('!', 'A', 'c', 'q'),
-        AS_FOURCC('d', 's', 'R', 'P'), AS_FOURCC('s', 'k', 'p', 'E'), AS_FOURCC('D', 'O', 'N', 'E'),
-        AS_FOURCC('S', 'T', 'O', 'P'), 361, 0};
+bool Plugin::FilterError(long error) {
+    static const long errors[] = {AS_FOURCC('F', 'M', 'T', '?'),
+                                  AS_FOURCC('R', 'F', 'S', 'E'),
+                                  AS_FOURCC('A', 'F', 'T', 'R'),
+                                  AS_FOURCC('V', 'A', 'L', 'D'),
+                                  AS_FOURCC('M', 'O', 'O', 'T'),
+                                  AS_FOURCC('T', 'R', 'S', 'H'),
+                                  AS_FOURCC('C', 'H', 'E', 'K'),
+                                  AS_FOURCC('C', 'H', 'I', 'T'),
+                                  AS_FOURCC('T', 'L', 'T', 'K'),
+                                  AS_FOURCC('p', 'F', 'l', 's'),
+                                  AS_FOURCC('S', '!', 'F', 'd'),
+                                  AS_FOURCC('!', 'A', 'c', 'q'),
+                                  AS_FOURCC('d', 's', 'R', 'P'),
+                                  AS_FOURCC('s', 'k', 'p', 'E'),
+                                  AS_FOURCC('D', 'O', 'N', 'E'),
+                                  AS_FOURCC('S', 'T', 'O', 'P'),
+                                  361,
+                                  0};
     for (const long *e = errors; *e != 0; ++e) {
-        if (*e == error)
-            return true;
+        if (*e == error) return true;
     }
     return false;
 }
 
-char *Plugin::FindMsg(SPPluginRef pluginRef, long error, char *buffer, int bufferSize)
-{
+char *Plugin::FindMsg(SPPluginRef pluginRef, long error, char *buffer, int bufferSize) {
     ASInt32 index = 1;
     for (;;) {
         char entry[kCodeEntrySize] = {};
-        if (sADMBasic->GetIndexString(pluginRef, kErrorStringListID, index, entry, kCodeEntrySize) != kNoErr ||
+        if (sADMBasic->GetIndexString(pluginRef, kErrorStringListID, index, entry, kCodeEntrySize) !=
+                kNoErr ||
             entry[0] == '\0')
             break;
-        if (CodeOfEntry(entry) == error)
-            return ReadMessage(pluginRef, index + 1, buffer, bufferSize);
+        if (CodeOfEntry(entry) == error) return ReadMessage(pluginRef, index + 1, buffer, bufferSize);
         index += 2;
     }
-    if (index == 1)
-        return nullptr;
+    if (index == 1) return nullptr;
     return ReadMessage(pluginRef, index - 1, buffer, bufferSize);
 }
 
-void Plugin::DefaultError(SPPluginRef pluginRef, long error)
-{
-    if (FilterError(error))
-        return;
+void Plugin::DefaultError(SPPluginRef pluginRef, long error) {
+    if (FilterError(error)) return;
 
     // Start-up may have failed before the ADM Basic suite was acquired, or
     // released it on the way out: borrow it for the alert.
     bool borrowed = false;
     if (sADMBasic == nullptr) {
-        if (sSPBasic == nullptr)
-            return;
+        if (sSPBasic == nullptr) return;
         if (sSPBasic->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion11,
                                    static_cast<const void **>(static_cast<void *>(&sADMBasic))) != kNoErr ||
             sADMBasic == nullptr) {

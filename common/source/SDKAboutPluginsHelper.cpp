@@ -6,9 +6,8 @@
 #include "MenuItemData.h"
 
 ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage *message, const char *groupName,
-                                                     const ai::UnicodeString &parentText, const char *itemText,
-                                                     AIMenuItemHandle *aboutItem)
-{
+                                                     const ai::UnicodeString &parentText,
+                                                     const char *itemText, AIMenuItemHandle *aboutItem) {
     SPBasicSuite *basic = message->d.basic;
     ASErr error = kNoErr;
     try {
@@ -37,15 +36,14 @@ ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage *message
             item.groupName = groupName;
             item.itemText = ai::UnicodeString(itemText);
             AIMenuItemHandle newItem = nullptr;
-            error = fAIMenu->AddMenuItem(message->d.self, nullptr, item.AsRecord(), kMenuItemNoOptions, &newItem);
-            if (error == kNoErr)
-                *aboutItem = newItem;
+            error =
+                fAIMenu->AddMenuItem(message->d.self, nullptr, item.AsRecord(), kMenuItemNoOptions, &newItem);
+            if (error == kNoErr) *aboutItem = newItem;
         }
     } catch (const ai::Error &e) {
         // A host string that could not be made: report it like any other
         // host error, after giving the menu suite back.
-        if (error == kNoErr)
-            error = static_cast<ASErr>(static_cast<long>(e));
+        if (error == kNoErr) error = static_cast<ASErr>(static_cast<long>(e));
     }
 
     if (fAIMenu != nullptr) {
@@ -55,19 +53,15 @@ ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage *message
     return error;
 }
 
-ASErr SDKAboutPluginsHelper::GroupExists(const char *name, bool &exists)
-{
+ASErr SDKAboutPluginsHelper::GroupExists(const char *name, bool &exists) {
     exists = false;
     ASInt32 count = 0;
-    if (ASErr error = fAIMenu->CountMenuGroups(&count))
-        return error;
+    if (ASErr error = fAIMenu->CountMenuGroups(&count)) return error;
     for (ASInt32 i = 0; i < count; ++i) {
         AIMenuGroup group = nullptr;
-        if (ASErr error = fAIMenu->GetNthMenuGroup(i, &group))
-            return error;
+        if (ASErr error = fAIMenu->GetNthMenuGroup(i, &group)) return error;
         const char *groupName = nullptr;
-        if (ASErr error = fAIMenu->GetMenuGroupName(group, &groupName))
-            return error;
+        if (ASErr error = fAIMenu->GetMenuGroupName(group, &groupName)) return error;
         if (groupName != nullptr && std::strcmp(groupName, name) == 0) {
             exists = true;
             break;

@@ -51,7 +51,8 @@ std::string DialogSnapshot::svg() const { return renderDialogSvg(model, drawings
 
 std::string DialogSnapshot::replayLog() const {
     std::string log;
-    for (const auto &line : replayed) log += line + "\n";
+    for (const auto &line : replayed)
+        log += line + "\n";
     return log;
 }
 
@@ -305,7 +306,8 @@ void DialogEngine::redrawInvalid(RunningDialog &d) {
             d.model.items[i].invalid = false;
             due.push_back(i);
         }
-    for (std::size_t i : due) drawItem(d, i);
+    for (std::size_t i : due)
+        drawItem(d, i);
 }
 
 ItemBinding &DialogEngine::createItem(RunningDialog &dialog, ItemKind kind, int id, ADMRect rect) {

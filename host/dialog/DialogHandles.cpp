@@ -42,7 +42,8 @@ EntryBinding &DialogHandles::addEntry(ItemBinding &item, std::size_t index) {
 }
 
 void DialogHandles::removeDialog(RunningDialog &dialog) {
-    for (const auto &entry : dialog.entries) entries_.remove(entry.handle);
+    for (const auto &entry : dialog.entries)
+        entries_.remove(entry.handle);
     for (const auto &item : dialog.items) {
         items_.remove(item.handle);
         if (item.list) lists_.remove(item.list);

@@ -97,7 +97,8 @@ void DialogModel::selectEntry(std::size_t index, std::size_t entry, bool select)
         chosen.selected = false;
         return;
     }
-    for (auto &e : item.entries) e.selected = false;
+    for (auto &e : item.entries)
+        e.selected = false;
     chosen.selected = true;
     item.text = chosen.text;
 }

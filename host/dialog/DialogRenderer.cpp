@@ -23,7 +23,8 @@ std::string num(double v) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.2f", v);
     std::string s = buffer;
-    while (s.back() == '0') s.pop_back();
+    while (s.back() == '0')
+        s.pop_back();
     if (s.back() == '.') s.pop_back();
     return s == "-0" ? "0" : s;
 }
@@ -128,7 +129,8 @@ std::string nestedIcon(const IconPicture &icon, ADMPoint at, const std::string &
     if (!root.attribute("viewBox") && icon.width > 0 && icon.height > 0)
         root.append_attribute("viewBox") =
             ("0 0 " + std::to_string(icon.width) + " " + std::to_string(icon.height)).c_str();
-    for (const char *name : {"x", "y", "width", "height"}) root.remove_attribute(name);
+    for (const char *name : {"x", "y", "width", "height"})
+        root.remove_attribute(name);
     root.append_attribute("x") = at.h;
     root.append_attribute("y") = at.v;
     root.append_attribute("width") = icon.width;
@@ -177,7 +179,8 @@ std::string renderOp(const DrawOp &op, IconCounter &icons) {
 
 std::string renderOps(const DrawOps &ops, IconCounter &icons) {
     std::string out;
-    for (const auto &op : ops) out += renderOp(op, icons);
+    for (const auto &op : ops)
+        out += renderOp(op, icons);
     return out;
 }
 
@@ -343,7 +346,8 @@ std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &dra
     svg += rectElement(0, 0, w, h, filled(look::kBackground));
     IconCounter icons;
     if (dialog.drawProc && drawings.dialogDrawn) svg += renderOps(drawings.dialog, icons);
-    for (std::size_t i = 0; i < dialog.items.size(); ++i) svg += renderItem(dialog, drawings, i, icons);
+    for (std::size_t i = 0; i < dialog.items.size(); ++i)
+        svg += renderItem(dialog, drawings, i, icons);
     svg += "</g>\n</g>\n</svg>\n";
     return svg;
 }

@@ -9,14 +9,17 @@ namespace vyn::host {
 namespace {
 
 std::string_view trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
 std::optional<Unit> unitFromSuffix(std::string_view suffix) {
     std::string lower;
-    for (char c : suffix) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char c : suffix)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (Unit unit : {Unit::Points, Unit::Inches, Unit::Millimetres, Unit::Centimetres, Unit::Picas})
         if (lower == unitSuffix(unit)) return unit;
     return std::nullopt;
@@ -82,7 +85,8 @@ std::string formatValue(double points, Unit unit) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.2f", shown);
     std::string text = buffer;
-    while (text.back() == '0') text.pop_back();
+    while (text.back() == '0')
+        text.pop_back();
     if (text.back() == '.') text.pop_back();
     if (unit != Unit::None) text = text + " " + unitSuffix(unit);
     return text;

@@ -110,7 +110,8 @@ std::optional<UserAction> UserActions::next() {
 
 std::string UserActions::print() const {
     std::string out;
-    for (const auto &a : queue_) out += a.print() + "\n";
+    for (const auto &a : queue_)
+        out += a.print() + "\n";
     return out;
 }
 

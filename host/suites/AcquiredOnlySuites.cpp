@@ -110,7 +110,8 @@ void registerAcquiredOnlySuites(SuiteRegistry &registry) {
         {kArrayLineSuite, kArrayLineSuiteVersion},
         {kArrayComposerEngineSuite, kArrayComposerEngineSuiteVersion},
     };
-    for (const auto &row : kRows) registry.add(row.name, row.version, &kEmptyTable);
+    for (const auto &row : kRows)
+        registry.add(row.name, row.version, &kEmptyTable);
 }
 
 } // namespace vyn::host

@@ -82,7 +82,8 @@ AIErr ASAPI getArtboardProperties(AIArtboardListRef list, ASInt32 index, AIArtbo
         ArtboardListSnapshot *l = objects().lists.find(list);
         ArtboardPropertiesSnapshot *p = objects().properties.find(props);
         require(l && p, "stale artboard list or properties");
-        require(index >= 0 && static_cast<std::size_t>(index) < l->artboards.size(), "artboard index out of range");
+        require(index >= 0 && static_cast<std::size_t>(index) < l->artboards.size(),
+                "artboard index out of range");
         p->artboard = l->artboards[static_cast<std::size_t>(index)];
         return kNoErr;
     });
@@ -98,9 +99,9 @@ AIErr ASAPI getPosition(AIArtboardPropertiesRef props, AIRealRect *bounds) {
     });
 }
 
-const AIArtboardSuite kTable = {getArtboardList,         releaseArtboardList,     getActive,
-                                initArtboardProperties,  disposeArtboardProperties, getArtboardProperties,
-                                getPosition};
+const AIArtboardSuite kTable = {
+    getArtboardList,           releaseArtboardList,   getActive,  initArtboardProperties,
+    disposeArtboardProperties, getArtboardProperties, getPosition};
 
 } // namespace
 

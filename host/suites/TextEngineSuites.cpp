@@ -17,6 +17,15 @@ template <class T, class Ref> T &object(Host &host, Ref ref) {
     return *o;
 }
 
+// A new, empty object of kind T with one count.
+template <class T, class Ref> ATEErr initializeAs(const char *suite, Ref *ref) {
+    return gate(suite, "Initialize", [&](Host &host) {
+        require(ref != nullptr, "null reference address");
+        *ref = host.textEngine().make<Ref>(T{});
+        return kNoErr;
+    });
+}
+
 template <class T, class Ref> ATEErr releaseAs(const char *suite, Ref ref) {
     return gate(suite, "Release", [&](Host &host) {
         object<T>(host, ref);
@@ -27,7 +36,9 @@ template <class T, class Ref> ATEErr releaseAs(const char *suite, Ref ref) {
 
 // ---- ApplicationPaint, Font ----------------------------------------------
 
-ATEErr ASAPI paintRelease(ApplicationPaintRef paint) { return releaseAs<TextPaint>(kApplicationPaintSuite, paint); }
+ATEErr ASAPI paintRelease(ApplicationPaintRef paint) {
+    return releaseAs<TextPaint>(kApplicationPaintSuite, paint);
+}
 
 ATEErr ASAPI fontAddRef(FontRef font) {
     return gate(kFontSuite, "AddRef", [&](Host &host) {
@@ -44,12 +55,8 @@ ATEErr ASAPI fontRelease(FontRef font) {
 
 // ---- CharFeatures ----------------------------------------------------------
 
-ATEErr ASAPI charInitialize(CharFeaturesRef *features) {
-    return gate(kCharFeaturesSuite, "Initialize", [&](Host &host) {
-        require(features != nullptr, "null features address");
-        *features = host.textEngine().make<CharFeaturesRef>(TextCharFeatures{});
-        return kNoErr;
-    });
+ATEErr ASAPI charInitialize(CharFeaturesRef *f) {
+    return initializeAs<TextCharFeatures>(kCharFeaturesSuite, f);
 }
 
 ATEErr ASAPI charRelease(CharFeaturesRef f) { return releaseAs<TextCharFeatures>(kCharFeaturesSuite, f); }
@@ -88,12 +95,8 @@ ATEErr ASAPI charSetFillColor(CharFeaturesRef f, ApplicationPaintRef paint) {
 
 // ---- ParaFeatures ----------------------------------------------------------
 
-ATEErr ASAPI paraInitialize(ParaFeaturesRef *features) {
-    return gate(kParaFeaturesSuite, "Initialize", [&](Host &host) {
-        require(features != nullptr, "null features address");
-        *features = host.textEngine().make<ParaFeaturesRef>(TextParaFeatures{});
-        return kNoErr;
-    });
+ATEErr ASAPI paraInitialize(ParaFeaturesRef *f) {
+    return initializeAs<TextParaFeatures>(kParaFeaturesSuite, f);
 }
 
 ATEErr ASAPI paraRelease(ParaFeaturesRef f) { return releaseAs<TextParaFeatures>(kParaFeaturesSuite, f); }
@@ -141,7 +144,8 @@ ATEErr ASAPI rangeSetLocalCharFeatures(TextRangeRef r, CharFeaturesRef f) {
     return gate(kTextRangeSuite, "SetLocalCharFeatures", [&](Host &host) {
         TextRange &range = object<TextRange>(host, r);
         const TextCharFeatures &features = object<TextCharFeatures>(host, f);
-        for (auto &run : range.story->runs) merge(run.features, features);
+        for (auto &run : range.story->runs)
+            merge(run.features, features);
         return kNoErr;
     });
 }
@@ -187,7 +191,7 @@ const ApplicationPaintSuite kPaintTable = {paintRelease};
 const FontSuite kFontTable = {fontAddRef, fontRelease};
 const CharFeaturesSuite kCharTable = {charInitialize,  charRelease,          charSetFont,     charSetFontSize,
                                       charSetTracking, charSetBaselineShift, charSetFillColor};
-const ParaFeaturesSuite kParaTable = {paraInitialize,         paraRelease,         paraSetJustification,
+const ParaFeaturesSuite kParaTable = {paraInitialize,         paraRelease,        paraSetJustification,
                                       paraSetFirstLineIndent, paraSetStartIndent, paraSetLeadingType};
 const TextRangeSuite kRangeTable = {rangeRelease, rangeSetLocalCharFeatures, rangeSetLocalParaFeatures,
                                     rangeInsertAfter, rangeRemove};

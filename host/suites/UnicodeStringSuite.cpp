@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char *kSuite = kAIUnicodeStringSuite;
 
-AIErr ASAPI initialize(AIUnicodeStringRef *str, const char *text, ASInt32 length, AICharacterEncoding encoding) {
+AIErr ASAPI initialize(AIUnicodeStringRef *str, const char *text, ASInt32 length,
+                       AICharacterEncoding encoding) {
     return gate(kSuite, "Initialize", [&](Host &host) {
         require(str != nullptr, "null string address");
         require(encoding == kAIPlatformCharacterEncoding, "unknown character encoding");

@@ -33,8 +33,8 @@ class VyncolorsTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 
     Outcome run(const std::string &args) {
-        std::string command = std::string("'") + VYNCOLORS_EXE + "' " + args + " >'" + (dir / "out").string() +
-                              "' 2>'" + (dir / "err").string() + "'";
+        std::string command = std::string("'") + VYNCOLORS_EXE + "' " + args + " >'" +
+                              (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
     }

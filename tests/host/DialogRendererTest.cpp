@@ -104,7 +104,8 @@ TEST(DialogRenderer, DrawsEveryItemByItsKindAndThePluginsOperations) {
         "fill=\"url(#icon1-g)\"",
         "xlink:href=\"data:image/svg+xml;base64,R0lGODlh\"",
     };
-    for (const char *fragment : expected) EXPECT_NE(svg.find(fragment), std::string::npos) << fragment;
+    for (const char *fragment : expected)
+        EXPECT_NE(svg.find(fragment), std::string::npos) << fragment;
     EXPECT_EQ(svg.find("Patterns</text>") < svg.find("Tints</text>"), true); // creation order
     EXPECT_NO_THROW(svgToPng(svg, 1.0));
 }

@@ -32,8 +32,10 @@ TEST(Docs, EveryHostBehaviourReferenceNamesASection) {
         for (const auto &entry : fs::recursive_directory_iterator(root / folder)) {
             if (!entry.is_regular_file()) continue;
             std::string text = slurp(entry.path());
-            for (std::sregex_iterator m(text.begin(), text.end(), reference), end; m != end; ++m, ++references)
-                EXPECT_TRUE(sections.count((*m)[1])) << entry.path() << " points to a missing section: " << (*m)[1];
+            for (std::sregex_iterator m(text.begin(), text.end(), reference), end; m != end;
+                 ++m, ++references)
+                EXPECT_TRUE(sections.count((*m)[1]))
+                    << entry.path() << " points to a missing section: " << (*m)[1];
         }
     EXPECT_GT(references, 0);
 }

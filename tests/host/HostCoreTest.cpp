@@ -102,8 +102,9 @@ TEST(CallGate, TurnsErrorsIntoCodesAndReportsMisuse) {
               kNotFoundErr);
     EXPECT_TRUE(host.misbehaviour().empty()) << "an absent entry is not misuse";
 
-    EXPECT_EQ(gate("Test Suite", "Stale", [](Host &) -> ASErr { throw HostError(kBadParameterErr, "stale"); }),
-              kBadParameterErr);
+    EXPECT_EQ(
+        gate("Test Suite", "Stale", [](Host &) -> ASErr { throw HostError(kBadParameterErr, "stale"); }),
+        kBadParameterErr);
     EXPECT_EQ(gate("Test Suite", "Bug", [](Host &) -> ASErr { throw std::runtime_error("oops"); }),
               kCantHappenErr);
     EXPECT_EQ(host.misbehaviour().size(), 2u);
@@ -116,7 +117,8 @@ TEST(CallGate, TurnsErrorsIntoCodesAndReportsMisuse) {
     };
     EXPECT_EQ(gate("Test Suite", "Fine", body), kOutOfMemoryErr) << "the second call is injected";
     EXPECT_FALSE(ran) << "an injected fault replaces the call";
-    EXPECT_EQ(gateValue("Test Suite", "Value", 5, [](Host &) -> int { throw HostError(kNotFoundErr, "x"); }), 5);
+    EXPECT_EQ(gateValue("Test Suite", "Value", 5, [](Host &) -> int { throw HostError(kNotFoundErr, "x"); }),
+              5);
 }
 
 TEST(MenuModel, FindsItemsByPathAndListsThem) {

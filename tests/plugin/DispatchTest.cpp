@@ -11,7 +11,7 @@ TEST(Dispatch, AnswersMessagesItHasNoHandlerForWithAWarningLine) {
     struct Case {
         const char *caller, *selector;
     } cases[] = {
-        {"AI Annotation", "AI Draw"},     // a caller the plug-in does not know
+        {"AI Annotation", "AI Draw"},              // a caller the plug-in does not know
         {kCallerAITool, kSelectorAIToolMouseDown}, // a known caller, unhandled operation
         {kAIWorkspaceCaller, kAIWSWriteSelector},
     };

@@ -34,16 +34,27 @@ TEST(ErrorAlert, FindsAndFormatsTheMessageForTheCode) {
     AlertCase cases[] = {
         {"a four-character code", kThreePairs, kOutOfMemoryErr, {"Out of memory (MEM!)."}},
         {"a negative system code", kThreePairs, -108, {"System error -108."}},
-        {"a code without a pair: the last message", kThreePairs, AS_FOURCC('W', 'X', 'Y', 'Z'), {"Cannot complete."}},
+        {"a code without a pair: the last message",
+         kThreePairs,
+         AS_FOURCC('W', 'X', 'Y', 'Z'),
+         {"Cannot complete."}},
         {"a small positive code", "ABCD\nCode %s.\n", 300, {"Code 300."}},
-        {"a 120-character template is not formatted", exactly120, AS_FOURCC('A', 'B', 'C', 'D'),
+        {"a 120-character template is not formatted",
+         exactly120,
+         AS_FOURCC('A', 'B', 'C', 'D'),
          {std::string(111, 'x') + " code %s."}},
-        {"a 119-character template is", just119, AS_FOURCC('A', 'B', 'C', 'D'),
+        {"a 119-character template is",
+         just119,
+         AS_FOURCC('A', 'B', 'C', 'D'),
          {std::string(110, 'x') + " code ABCD."}},
         {"an empty list shows nothing", "", kOutOfMemoryErr, {}},
-        {"a stray percent sign is shown as it is", "MEM!\n100% sure: %s\n", kOutOfMemoryErr, {"100% sure: MEM!"}},
+        {"a stray percent sign is shown as it is",
+         "MEM!\n100% sure: %s\n",
+         kOutOfMemoryErr,
+         {"100% sure: MEM!"}},
     };
-    for (const auto &c : cases) EXPECT_EQ(alertsForFailedStartup(c), c.alerts) << c.what;
+    for (const auto &c : cases)
+        EXPECT_EQ(alertsForFailedStartup(c), c.alerts) << c.what;
 }
 
 TEST(ErrorAlert, FilteredCodesShowNothingAndReadNoList) {

@@ -13,7 +13,8 @@ std::vector<std::string> suitesIn(const Trace &trace, const std::string &operati
     std::vector<std::string> out;
     const std::string prefix = "call SP Basic Suite." + operation + " (";
     for (const auto &line : trace.lines())
-        if (line.rfind(prefix, 0) == 0) out.push_back(line.substr(prefix.size(), line.size() - prefix.size() - 1));
+        if (line.rfind(prefix, 0) == 0)
+            out.push_back(line.substr(prefix.size(), line.size() - prefix.size() - 1));
     return out;
 }
 
@@ -141,7 +142,8 @@ TEST(Lifecycle, ShutdownWithoutAnObjectDoesNothing) {
               kSPSuiteNotFoundError);
     EXPECT_EQ(plugin->globals, nullptr);
     std::size_t calls = h.host().trace().lines().size();
-    EXPECT_EQ(h.host().plugins().sendInterface(*plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector), kNoErr);
+    EXPECT_EQ(h.host().plugins().sendInterface(*plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector),
+              kNoErr);
     EXPECT_EQ(h.host().trace().lines().size(), calls + 2) << "only the message and its result";
 }
 

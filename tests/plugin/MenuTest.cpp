@@ -15,7 +15,8 @@ const std::vector<std::string> kListing = {"Tool Palettes › Vyn•Tools › Vy
 
 int itemsOwnedBy(const MenuModel &menus, SPPluginRef owner) {
     int n = 0;
-    for (const auto &path : {kSettings, kAbout}) n += menus.findByPath(path)->owner == owner;
+    for (const auto &path : {kSettings, kAbout})
+        n += menus.findByPath(path)->owner == owner;
     return n;
 }
 
@@ -33,7 +34,8 @@ TEST(Menus, AddsToTheMakersSubmenusWhenAnotherPlugInMadeThem) {
     auto other = reinterpret_cast<SPPluginRef>(0x99);
     MenuModel &menus = h.host().menus();
     menus.addSubmenuGroup("Vyn\xA5Tools", 1, menus.addItem(other, "", "Tool Palettes", u"Vyn•Tools", 0));
-    menus.addSubmenuGroup("About Vyn\xA5Tools\xC9", 1, menus.addItem(other, "", "About", u"About Vyn•Tools…", 0));
+    menus.addSubmenuGroup("About Vyn\xA5Tools\xC9", 1,
+                          menus.addItem(other, "", "About", u"About Vyn•Tools…", 0));
 
     ASSERT_TRUE(h.start().empty());
     EXPECT_EQ(menus.listing(), kListing);

@@ -54,7 +54,8 @@ class PluginHarness {
     // Trace lines that start with `prefix`.
     int traced(const std::string &prefix) {
         int n = 0;
-        for (const auto &line : host_.trace().lines()) n += line.rfind(prefix, 0) == 0;
+        for (const auto &line : host_.trace().lines())
+            n += line.rfind(prefix, 0) == 0;
         return n;
     }
 

@@ -32,7 +32,8 @@ std::map<std::string, std::vector<std::string>> documentedProtocols() {
                                            const std::vector<std::string> &expected) {
     std::size_t at = 0;
     for (const auto &step : expected) {
-        while (at < trace.size() && trace[at].rfind(step, 0) != 0) ++at;
+        while (at < trace.size() && trace[at].rfind(step, 0) != 0)
+            ++at;
         if (at == trace.size()) return ::testing::AssertionFailure() << "missing, or out of order: " << step;
         ++at;
     }
