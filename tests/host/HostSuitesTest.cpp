@@ -1,0 +1,80 @@
+// Suites of the host that the plug-in's start-up barely touches, called
+// directly through the tables the registry hands out.
+#include <gtest/gtest.h>
+
+#include "AIUnicodeString.h"
+#include "ATESuites.h"
+#include "Host.h"
+#include "SuiteRegistry.h"
+#include "TextEngine.h"
+#include "UnicodeStrings.h"
+
+using namespace vyn::host;
+
+namespace {
+
+template <class Suite> const Suite *suite(Host &host, const char *name, ASInt32 version) {
+    return static_cast<const Suite *>(host.registry().acquire(name, version));
+}
+
+TEST(UnicodeStringSuite, HoldsPlatformTextAsCodeUnits) {
+    Host host;
+    auto *s = suite<AIUnicodeStringSuite>(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    AIUnicodeStringRef str = nullptr;
+    ASSERT_EQ(s->Initialize(&str, "Vyn\xA5"
+                                  "Colors\xC9",
+                            11, kAIPlatformCharacterEncoding),
+              kNoErr);
+    ASUInt32 length = 0;
+    ASUInt16 unit = 0;
+    EXPECT_EQ(s->Length(str, &length), kNoErr);
+    EXPECT_EQ(length, 11u);
+    EXPECT_EQ(s->GetCodeUnit(str, 3, &unit), kNoErr);
+    EXPECT_EQ(unit, 0x2022) << "the Mac Roman bullet";
+    EXPECT_EQ(s->GetCodeUnit(str, 11, &unit), kBadParameterErr);
+    EXPECT_EQ(unit, 0xFFFF) << "a failed read yields 0xFFFF";
+
+    AIUnicodeStringRef copy = nullptr;
+    ASInt32 order = 9;
+    EXPECT_EQ(s->Copy(&copy, str), kNoErr) << "a null destination receives a new string";
+    EXPECT_EQ(s->Compare(copy, str, &order), kNoErr);
+    EXPECT_EQ(order, 0);
+    EXPECT_EQ(s->Compare(nullptr, str, &order), kNoErr);
+    EXPECT_LT(order, 0) << "null compares as empty";
+
+    AIUnicodeStringRef stale = str;
+    EXPECT_EQ(s->Dispose(&str), kNoErr);
+    EXPECT_EQ(str, nullptr);
+    EXPECT_EQ(s->Length(stale, &length), kBadParameterErr) << "a disposed string is refused, not read";
+    EXPECT_EQ(s->Initialize(&str, "x", 1, 7), kBadParameterErr) << "only the platform encoding";
+    EXPECT_EQ(s->Dispose(&copy), kNoErr);
+    EXPECT_EQ(host.strings().live(), 0u);
+    host.registry().release(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+}
+
+TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
+    Host host;
+    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
+    auto *chars = suite<CharFeaturesSuite>(host, kCharFeaturesSuite, kCharFeaturesSuiteVersion);
+    ATE::FontRef font = host.textEngine().make<ATE::FontRef>(TextFont{"DejaVu Sans"});
+
+    EXPECT_EQ(fonts->AddRef(font), kNoErr);
+    EXPECT_EQ(fonts->Release(font), kNoErr);
+    EXPECT_EQ(host.textEngine().live(), 1u) << "one count left";
+    EXPECT_EQ(fonts->Release(nullptr), kNoErr) << "releasing no font is allowed";
+
+    ATE::CharFeaturesRef features = nullptr;
+    ASSERT_EQ(chars->Initialize(&features), kNoErr);
+    EXPECT_EQ(chars->SetFont(features, font), kNoErr);
+    EXPECT_EQ(chars->SetFontSize(features, 0.0f), kBadParameterErr);
+    EXPECT_EQ(chars->SetFont(reinterpret_cast<ATE::CharFeaturesRef>(font), font), kBadParameterErr)
+        << "a reference of another kind is refused";
+    EXPECT_EQ(host.textEngine().find<TextCharFeatures>(features)->font, font);
+
+    EXPECT_EQ(chars->Release(features), kNoErr);
+    EXPECT_EQ(fonts->Release(font), kNoErr);
+    EXPECT_EQ(fonts->Release(font), kBadParameterErr) << "released past its last count";
+    EXPECT_EQ(host.textEngine().live(), 0u);
+}
+
+} // namespace
