@@ -6,6 +6,7 @@
 // unavailable suites in the registry, beside the state they change.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,6 +22,12 @@ class FaultPlan {
     // later call does too.
     void failCall(const std::string &suite, const std::string &operation, int nth, ASErr code,
                   bool andAfter = false);
+    // The `nth` call of any operation that `counts` accepts returns `code`:
+    // a sweep over n reaches every failure point of a protocol in turn.
+    using CallFilter = std::function<bool(const char *suite, const char *operation)>;
+    void failNthCall(int nth, ASErr code, CallFilter counts);
+    // Whether the call of failNthCall has come (false: there were fewer).
+    bool sweepStruck() const { return sweep_ && sweep_->seen >= sweep_->nth; }
     void clear();
 
     // Counts one call and says whether it must fail, and with what.
@@ -37,6 +44,13 @@ class FaultPlan {
     using Key = std::pair<std::string, std::string>;
     std::map<Key, Fault> faults_;
     std::map<Key, int> counts_;
+    struct SweepFault {
+        int nth;
+        ASErr code;
+        CallFilter counts;
+        int seen = 0;
+    };
+    std::optional<SweepFault> sweep_;
 };
 
 } // namespace vyn::host

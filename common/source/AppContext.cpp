@@ -7,6 +7,8 @@ AppContext::AppContext(SPPluginRef pluginRef) : fAppContext(nullptr) {
     if (sAIAppContext != nullptr) sAIAppContext->PushAppContext(pluginRef, &fAppContext);
 }
 
+// A push that failed left no context behind: popping then would end
+// whatever context is current, which is not ours.
 AppContext::~AppContext() {
-    if (sAIAppContext != nullptr) sAIAppContext->PopAppContext(fAppContext);
+    if (sAIAppContext != nullptr && fAppContext != nullptr) sAIAppContext->PopAppContext(fAppContext);
 }

@@ -3,6 +3,7 @@
 
 #include "PluginHarness.h"
 #include "MenuModel.h"
+#include "UnicodeStrings.h"
 #include "dialog/DialogEngine.h"
 
 namespace vyn::test {
@@ -145,6 +146,56 @@ TEST(Lifecycle, ShutdownWithoutAnObjectDoesNothing) {
     EXPECT_EQ(h.host().plugins().sendInterface(*plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector),
               kNoErr);
     EXPECT_EQ(h.host().trace().lines().size(), calls + 2) << "only the message and its result";
+}
+
+} // namespace
+} // namespace vyn::test
+
+namespace vyn::test {
+namespace {
+
+// Calls that give something back: failing them leaves the host holding
+// what the plug-in meant to return, which no plug-in can repair.
+bool givesNothingBack(const char *, const char *operation) {
+    const std::string op = operation;
+    return op != "ReleaseSuite" && op != "FreeBlock" && op != "Dispose" && op != "PopAppContext";
+}
+
+// Start-up, the About command, an unload, a reload and a shut-down, with
+// the n-th call failing, for every n.
+TEST(Lifecycle, TheWholeLifeSurvivesEveryFailingCall) {
+    const ASErr injected = AS_FOURCC('T', 'E', 'S', 'T');
+    int n = 1;
+    for (;; ++n) {
+        PluginHarness h;
+        h.host().faults().failNthCall(n, injected, givesNothingBack);
+        auto failures = h.start();
+        SCOPED_TRACE("failing call " + std::to_string(n));
+        if (!failures.empty()) {
+            // A failed allocation reaches the host as 'MEM!', anything else as it was.
+            bool injectedCode = failures[0].find("'TEST'") != std::string::npos ||
+                                failures[0].find("'MEM!'") != std::string::npos;
+            EXPECT_TRUE(injectedCode) << failures[0];
+        }
+        // Start-up tests every result. The About box's procedures test none,
+        // by design: a failure there may lead to calls with null handles,
+        // which the host refuses safely.
+        EXPECT_TRUE(h.host().misbehaviour().empty()) << h.host().misbehaviour().front();
+        if (h.plugin()) {
+            const std::vector<std::string> about = {"About Vyn•Tools…", "Vyn•Colors…"};
+            h.host().dialogs().user().pressOK();
+            if (h.host().menus().findByPath(about)) h.host().chooseMenuItem(about);
+            h.host().plugins().unload(*h.plugin());
+            h.host().plugins().reload(*h.plugin());
+        }
+        h.host().shutdown();
+        EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+        EXPECT_EQ(h.host().registry().outstanding(), 0);
+        EXPECT_EQ(h.host().strings().live(), 0u);
+        if (!h.host().faults().sweepStruck()) break; // past the last call
+        ASSERT_LT(n, 2000) << "the sweep does not end";
+    }
+    EXPECT_GT(n, 134) << "every suite acquisition was a failure point";
 }
 
 } // namespace
