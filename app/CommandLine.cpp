@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "PluginSet.h"
+
 namespace vyn::app {
 
 ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
@@ -36,6 +38,8 @@ ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
     std::error_code ec;
     if (!std::filesystem::is_directory(options.plugins, ec))
         return {std::nullopt, "--plugins: " + options.plugins.string() + ": not a readable folder"};
+    if (host::PluginSet::bundlesIn(options.plugins).empty())
+        return {std::nullopt, "--plugins: " + options.plugins.string() + ": no plug-in bundle (NAME.aip) in it"};
     if (!options.renderAbout) options.menus = true;
     return {options, {}};
 }

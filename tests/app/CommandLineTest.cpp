@@ -81,6 +81,7 @@ TEST_F(VyncolorsTest, BadUsageExitsWithTwoAndSaysWhy) {
     } cases[] = {
         {"--no-such-option", "--no-such-option"},
         {"--plugins /no/such/folder", "not a readable folder"},
+        {"--plugins /tmp", "no plug-in bundle"},
         {"--render-about about.txt", ".svg or .png"},
         {"--render-about /no/such/folder/about.png", "/no/such/folder/about.png"},
         {"a-document.svg", "a-document.svg"},
@@ -91,6 +92,14 @@ TEST_F(VyncolorsTest, BadUsageExitsWithTwoAndSaysWhy) {
         EXPECT_NE(o.err.find(c.says), std::string::npos) << c.args << "\n" << o.err;
         EXPECT_EQ(o.out, "") << c.args;
     }
+}
+
+TEST_F(VyncolorsTest, ABundleThatDoesNotLoadIsReportedWithOne) {
+    fs::create_directories(dir / "plugins" / "Broken.aip");
+    Outcome o = run("--plugins '" + (dir / "plugins").string() + "'");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Broken.aip: no plug-in module in the bundle (Broken.so is missing)"), std::string::npos)
+        << o.err;
 }
 
 TEST_F(VyncolorsTest, VersionNamesTheProgram) {
