@@ -25,7 +25,7 @@ struct ArtboardObjects {
     OwningHandleTable<ArtboardListSnapshot, AIArtboardListRef> lists{0x80000};
     OwningHandleTable<ArtboardPropertiesSnapshot, AIArtboardPropertiesRef> properties{0x90000};
 };
-ArtboardObjects &objects() { return Host::current()->familyState<ArtboardObjects>(); }
+ArtboardObjects &objects(Host &host) { return host.familyState<ArtboardObjects>(); }
 
 AIErr ASAPI getArtboardList(AIArtboardListRef *list) {
     if (list) *list = nullptr;
@@ -33,24 +33,24 @@ AIErr ASAPI getArtboardList(AIArtboardListRef *list) {
         require(list != nullptr, "null list address");
         Document *doc = host.documents().current();
         if (!doc) throw HostError(kBadContextErr, "no document is open");
-        *list = objects().lists.add(std::make_unique<ArtboardListSnapshot>(
+        *list = objects(host).lists.add(std::make_unique<ArtboardListSnapshot>(
             ArtboardListSnapshot{doc->artboards, doc->activeArtboard}));
         return kNoErr;
     });
 }
 
 AIErr ASAPI releaseArtboardList(AIArtboardListRef *list) {
-    return gate(kSuite, "ReleaseArtboardList", [&](Host &) {
-        require(list && objects().lists.find(*list), "stale artboard list");
-        objects().lists.erase(*list);
+    return gate(kSuite, "ReleaseArtboardList", [&](Host &host) {
+        require(list && objects(host).lists.find(*list), "stale artboard list");
+        objects(host).lists.erase(*list);
         *list = nullptr;
         return kNoErr;
     });
 }
 
 AIErr ASAPI getActive(AIArtboardListRef list, ASInt32 *index) {
-    return gate(kSuite, "GetActive", [&](Host &) {
-        ArtboardListSnapshot *l = objects().lists.find(list);
+    return gate(kSuite, "GetActive", [&](Host &host) {
+        ArtboardListSnapshot *l = objects(host).lists.find(list);
         require(l && index, "stale artboard list");
         *index = l->active;
         return kNoErr;
@@ -59,28 +59,28 @@ AIErr ASAPI getActive(AIArtboardListRef list, ASInt32 *index) {
 
 AIErr ASAPI initArtboardProperties(AIArtboardPropertiesRef *props) {
     if (props) *props = nullptr;
-    return gate(kSuite, "InitArtboardProperties", [&](Host &) {
+    return gate(kSuite, "InitArtboardProperties", [&](Host &host) {
         require(props != nullptr, "null properties address");
-        *props = objects().properties.add(std::make_unique<ArtboardPropertiesSnapshot>());
+        *props = objects(host).properties.add(std::make_unique<ArtboardPropertiesSnapshot>());
         return kNoErr;
     });
 }
 
 AIErr ASAPI disposeArtboardProperties(AIArtboardPropertiesRef *props) {
-    return gate(kSuite, "DisposeArtboardProperties", [&](Host &) {
+    return gate(kSuite, "DisposeArtboardProperties", [&](Host &host) {
         require(props != nullptr, "null properties address");
         if (!*props) return kNoErr;
-        require(objects().properties.find(*props) != nullptr, "stale artboard properties");
-        objects().properties.erase(*props);
+        require(objects(host).properties.find(*props) != nullptr, "stale artboard properties");
+        objects(host).properties.erase(*props);
         *props = nullptr;
         return kNoErr;
     });
 }
 
 AIErr ASAPI getArtboardProperties(AIArtboardListRef list, ASInt32 index, AIArtboardPropertiesRef props) {
-    return gate(kSuite, "GetArtboardProperties", [&](Host &) {
-        ArtboardListSnapshot *l = objects().lists.find(list);
-        ArtboardPropertiesSnapshot *p = objects().properties.find(props);
+    return gate(kSuite, "GetArtboardProperties", [&](Host &host) {
+        ArtboardListSnapshot *l = objects(host).lists.find(list);
+        ArtboardPropertiesSnapshot *p = objects(host).properties.find(props);
         require(l && p, "stale artboard list or properties");
         require(index >= 0 && static_cast<std::size_t>(index) < l->artboards.size(),
                 "artboard index out of range");
@@ -90,8 +90,8 @@ AIErr ASAPI getArtboardProperties(AIArtboardListRef list, ASInt32 index, AIArtbo
 }
 
 AIErr ASAPI getPosition(AIArtboardPropertiesRef props, AIRealRect *bounds) {
-    return gate(kSuite, "GetPosition", [&](Host &) {
-        ArtboardPropertiesSnapshot *p = objects().properties.find(props);
+    return gate(kSuite, "GetPosition", [&](Host &host) {
+        ArtboardPropertiesSnapshot *p = objects(host).properties.find(props);
         require(p && p->artboard && bounds, "stale or empty artboard properties");
         const Rect &r = p->artboard->bounds;
         *bounds = AIRealRect{r.left, r.top, r.right, r.bottom};

@@ -5,12 +5,14 @@
 namespace vyn::test {
 namespace {
 
+struct Message {
+    const char *caller, *selector;
+};
+
 TEST(Dispatch, AnswersMessagesItHasNoHandlerForWithAWarningLine) {
     PluginHarness h;
     ASSERT_TRUE(h.start().empty());
-    struct Case {
-        const char *caller, *selector;
-    } cases[] = {
+    const Message cases[] = {
         {"AI Annotation", "AI Draw"},              // a caller the plug-in does not know
         {kCallerAITool, kSelectorAIToolMouseDown}, // a known caller, unhandled operation
         {kAIWorkspaceCaller, kAIWSWriteSelector},
@@ -27,9 +29,7 @@ TEST(Dispatch, AnswersMessagesItHasNoHandlerForWithAWarningLine) {
 TEST(Dispatch, AnswersHandledMessagesSilently) {
     PluginHarness h;
     ASSERT_TRUE(h.start().empty());
-    struct Case {
-        const char *caller, *selector;
-    } cases[] = {
+    const Message cases[] = {
         {kSPCacheCaller, kSPPluginPurgeSelector}, // nothing to purge: 0, not 'pFls'
         {kCallerAITool, kSelectorAIReselectTool},
         {kCallerAITool, kSelectorAIDecreaseDiameter},
