@@ -11,8 +11,7 @@ namespace vyn::host {
 MenuModel::MenuModel() {
     for (const char *name : {kToolPalettesMenuGroup, kAboutMenuGroup}) {
         MenuGroup g;
-        g.handle = reinterpret_cast<AIMenuGroup>(nextGroupId_);
-        nextGroupId_ += 16;
+        g.handle = HandleSpace::nextAs<AIMenuGroup>();
         g.name = name;
         groups_.push_back(g);
     }
@@ -40,8 +39,7 @@ AIMenuGroup MenuModel::addSubmenuGroup(std::string name, ASInt32 options, AIMenu
         throw HostError(kCantHappenErr, "menu group \"" + macRomanToUtf8(name) + "\" exists");
     require(parent->submenu.empty(), "the parent item already has a submenu");
     MenuGroup g;
-    g.handle = reinterpret_cast<AIMenuGroup>(nextGroupId_);
-    nextGroupId_ += 16;
+    g.handle = HandleSpace::nextAs<AIMenuGroup>();
     g.name = name;
     g.owner = parent->owner;
     g.parentItem = parentItem;

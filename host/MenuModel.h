@@ -63,8 +63,7 @@ class MenuModel {
                    std::vector<std::string> &lines) const;
 
     std::vector<MenuGroup> groups_;
-    std::uintptr_t nextGroupId_ = 0x30000;
-    OwningHandleTable<MenuItem, AIMenuItemHandle> items_{0x20000};
+    OwningHandleTable<MenuItem, AIMenuItemHandle> items_;
     std::vector<AIMenuItemHandle> itemOrder_;
 };
 

@@ -6,8 +6,7 @@ namespace vyn::host {
 
 AINotifierHandle NotifierModel::add(SPPluginRef owner, std::string name, std::string type) {
     NotifierRegistration r;
-    r.handle = reinterpret_cast<AINotifierHandle>(nextId_);
-    nextId_ += 16;
+    r.handle = HandleSpace::nextAs<AINotifierHandle>();
     r.owner = owner;
     r.name = std::move(name);
     r.type = std::move(type);
@@ -27,8 +26,7 @@ void NotifierModel::dropPlugin(SPPluginRef owner) {
 }
 
 AIAppContextHandle NotifierModel::pushContext(SPPluginRef plugin) {
-    auto h = reinterpret_cast<AIAppContextHandle>(nextId_);
-    nextId_ += 16;
+    auto h = HandleSpace::nextAs<AIAppContextHandle>();
     contexts_.emplace_back(h, plugin);
     return h;
 }

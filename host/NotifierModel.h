@@ -32,7 +32,6 @@ class NotifierModel {
 
   private:
     std::vector<NotifierRegistration> registrations_;
-    std::uintptr_t nextId_ = 0x40000;
     std::vector<std::pair<AIAppContextHandle, SPPluginRef>> contexts_;
 };
 

@@ -23,7 +23,7 @@ class UnicodeStrings {
     std::size_t live() const { return table_.size(); }
 
   private:
-    OwningHandleTable<std::u16string, AIUnicodeStringRef> table_{0x50000};
+    OwningHandleTable<std::u16string, AIUnicodeStringRef> table_;
 };
 
 } // namespace vyn::host

@@ -101,15 +101,13 @@ class DialogHandles {
     const IconBinding &icon(ADMIconRef icon) const;
 
   private:
-    // Far-apart first numbers keep a handle of one kind from answering as
-    // another kind.
-    HandleTable<RunningDialog, ADMDialogRef> dialogs_{0x10000000};
-    HandleTable<ItemBinding, ADMItemRef> items_{0x20000000};
-    HandleTable<ItemBinding, ADMListRef> lists_{0x30000000};
-    HandleTable<EntryBinding, ADMEntryRef> entries_{0x40000000};
-    HandleTable<NotifierBinding, ADMNotifierRef> notifiers_{0x50000000};
-    HandleTable<DrawerBinding, ADMDrawerRef> drawers_{0x60000000};
-    HandleTable<IconBinding, ADMIconRef> iconHandles_{0x70000000};
+    HandleTable<RunningDialog, ADMDialogRef> dialogs_;
+    HandleTable<ItemBinding, ADMItemRef> items_;
+    HandleTable<ItemBinding, ADMListRef> lists_;
+    HandleTable<EntryBinding, ADMEntryRef> entries_;
+    HandleTable<NotifierBinding, ADMNotifierRef> notifiers_;
+    HandleTable<DrawerBinding, ADMDrawerRef> drawers_;
+    HandleTable<IconBinding, ADMIconRef> iconHandles_;
     std::map<ADMIconRef, std::unique_ptr<IconBinding>> icons_;
 };
 
