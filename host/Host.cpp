@@ -2,6 +2,7 @@
 
 #include "AINotifier.h"
 #include "BlockAllocator.h"
+#include "DocumentHandles.h"
 #include "FaultPlan.h"
 #include "Frontend.h"
 #include "HostError.h"
@@ -14,7 +15,7 @@
 #include "Trace.h"
 #include "UnicodeStrings.h"
 #include "dialog/DialogEngine.h"
-#include "model/DocumentModel.h"
+#include "model/Document.h"
 
 namespace vyn::host {
 namespace {
@@ -30,7 +31,7 @@ Host::Host(HostOptions options)
       menus_(std::make_unique<MenuModel>()), notifiers_(std::make_unique<NotifierModel>()),
       strings_(std::make_unique<UnicodeStrings>()), textEngine_(std::make_unique<TextEngine>()),
       documents_(std::make_unique<DocumentModel>()), dialogs_(std::make_unique<DialogEngine>()),
-      plugins_(std::make_unique<PluginSet>(*this)) {
+      documentHandles_(std::make_unique<DocumentHandles>()), plugins_(std::make_unique<PluginSet>(*this)) {
     if (gCurrent) throw std::logic_error("only one host may run at a time");
     gCurrent = this;
     registerSuites();
@@ -108,7 +109,14 @@ ASErr Host::chooseMenuItem(const std::vector<std::string> &path) {
 
 void Host::misbehaving(const std::string &what) {
     misbehaviour_.push_back(what);
+    if (trace_->enabled()) trace_->record("misbehaving " + what);
     frontend_->show(FrontendEvent::Kind::Warning, "plug-in misbehaving: " + what);
+}
+
+void Host::hostFault(const std::string &what) {
+    hostFaults_.push_back(what);
+    if (trace_->enabled()) trace_->record("host fault " + what);
+    frontend_->show(FrontendEvent::Kind::Warning, "host fault: " + what);
 }
 
 } // namespace vyn::host

@@ -9,8 +9,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <typeindex>
-#include <unordered_map>
 #include <vector>
 
 #include "ASTypes.h"
@@ -29,6 +27,7 @@ class UnicodeStrings;
 class TextEngine;
 class DocumentModel;
 class DialogEngine;
+class DocumentHandles;
 
 struct HostOptions {
     // Where the bundles (NAME.aip folders) are; empty: load none.
@@ -61,9 +60,15 @@ class Host {
     ASErr chooseMenuItem(const std::vector<std::string> &path);
 
     // A plug-in broke the interface's rules (stale handle, call out of
-    // context). Recorded and shown as a warning.
+    // context, an exception escaping one of its procedures). Recorded and
+    // shown as a warning.
     void misbehaving(const std::string &what);
     const std::vector<std::string> &misbehaviour() const { return misbehaviour_; }
+    // The host itself failed an operation (one it does not offer, an error
+    // of its own): not the plug-in's fault. Recorded, traced, and shown as a
+    // warning.
+    void hostFault(const std::string &what);
+    const std::vector<std::string> &hostFaults() const { return hostFaults_; }
 
     const HostOptions &options() const { return options_; }
     ADMRect screen() const { return options_.screen; }
@@ -81,21 +86,14 @@ class Host {
     TextEngine &textEngine() { return *textEngine_; }
     DocumentModel &documents() { return *documents_; }
     DialogEngine &dialogs() { return *dialogs_; }
-
-    // State of a suite family that belongs to no model (snapshots and other
-    // objects the family hands out), made on first use and kept until the
-    // host goes.
-    template <class T> T &familyState() {
-        auto &slot = familyStates_[std::type_index(typeid(T))];
-        if (!slot) slot = std::make_shared<T>();
-        return *static_cast<T *>(slot.get());
-    }
+    DocumentHandles &documentHandles() { return *documentHandles_; }
 
   private:
     void registerSuites();
 
     HostOptions options_;
     std::vector<std::string> misbehaviour_;
+    std::vector<std::string> hostFaults_;
     std::unique_ptr<SuiteRegistry> registry_;
     std::unique_ptr<BlockAllocator> blocks_;
     std::unique_ptr<FaultPlan> faults_;
@@ -107,7 +105,7 @@ class Host {
     std::unique_ptr<TextEngine> textEngine_;
     std::unique_ptr<DocumentModel> documents_;
     std::unique_ptr<DialogEngine> dialogs_;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> familyStates_;
+    std::unique_ptr<DocumentHandles> documentHandles_;
     std::unique_ptr<PluginSet> plugins_; // last: shut down before the rest goes
 };
 

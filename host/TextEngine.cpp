@@ -4,13 +4,6 @@
 
 namespace vyn::host {
 
-std::u16string TextStory::text() const {
-    std::u16string all;
-    for (const auto &run : runs)
-        all += run.text;
-    return all;
-}
-
 void *TextEngine::add(Object object) {
     return table_.add(std::make_unique<Entry>(Entry{std::move(object), 1}));
 }

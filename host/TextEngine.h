@@ -2,8 +2,9 @@
 // character and paragraph feature sets, paints, and ranges of text.
 //
 // Every reference handed to a plug-in carries one count; the object goes
-// when its last count is released. A range points into a story, the text of
-// one text frame, which the document owns.
+// when its last count is released. Feature sets hold model values (a font
+// by its name, a paint as a model paint), converted when they are set; the
+// text itself, stories and their runs, belongs to the document model.
 #pragma once
 
 #include <memory>
@@ -14,6 +15,8 @@
 
 #include "ATESuites.h"
 #include "HandleTable.h"
+#include "model/Art.h"
+#include "model/Ids.h"
 
 namespace vyn::host {
 
@@ -21,42 +24,20 @@ struct TextFont {
     std::string name; // the font's name as the font list shows it (UTF-8)
 };
 
-struct TextCharFeatures {
-    std::optional<ATE::FontRef> font;
-    std::optional<float> size;
-    std::optional<ASInt32> tracking;
-    std::optional<float> baselineShift;
-    std::optional<ATE::ApplicationPaintRef> fill;
-};
+// Feature sets as the plug-in builds them, to be applied to a range.
+using TextCharFeatures = CharFeatures;
+using TextParaFeatures = ParagraphFeatures;
 
-struct TextParaFeatures {
-    std::optional<ATE::ParagraphJustification> justification;
-    std::optional<float> firstLineIndent;
-    std::optional<float> startIndent;
-    std::optional<ATE::LeadingType> leadingType;
-};
-
-// A run of text with the features in force for it.
-struct TextRun {
-    std::u16string text;
-    std::string font; // font name, empty for the default
-    TextCharFeatures features;
-};
-
-struct TextStory {
-    std::vector<TextRun> runs;
-    TextParaFeatures paragraph;
-    std::u16string text() const;
-};
-
+// A range covers the whole story of one point-text frame of the open
+// document and follows it as it is edited; it finds nothing once the frame
+// (or its document) is gone.
 struct TextRange {
-    std::shared_ptr<TextStory> story;
+    ArtId frame;
 };
 
-// What a paint reference stands for: the host's colour record, kept as bytes
-// so this layer does not depend on the style records.
+// What a paint reference stands for.
 struct TextPaint {
-    std::vector<unsigned char> color;
+    Paint paint;
 };
 
 class TextEngine {
@@ -83,7 +64,7 @@ class TextEngine {
         int count = 1;
     };
     void *add(Object object);
-    OwningHandleTable<Entry, void *> table_{0x60000};
+    OwningHandleTable<Entry, void *> table_;
 };
 
 } // namespace vyn::host

@@ -1,56 +1,39 @@
 // AI Artboard over the open document's artboards.
 #include "AIArtboard.h"
 #include "CallGate.h"
-#include "HandleTable.h"
+#include "DocumentHandles.h"
 #include "Host.h"
 #include "SuiteRegistry.h"
-#include "model/DocumentModel.h"
+#include "model/Document.h"
+#include "suites/ModelRecords.h"
 
 namespace vyn::host {
 namespace {
 
 constexpr const char *kSuite = kAIArtboardSuite;
 
-// The list and the properties are snapshots: later edits of the document do
-// not change them.
-struct ArtboardListSnapshot {
-    std::vector<Artboard> artboards;
-    int active = 0;
-};
-struct ArtboardPropertiesSnapshot {
-    std::optional<Artboard> artboard;
-};
-
-struct ArtboardObjects {
-    OwningHandleTable<ArtboardListSnapshot, AIArtboardListRef> lists{0x80000};
-    OwningHandleTable<ArtboardPropertiesSnapshot, AIArtboardPropertiesRef> properties{0x90000};
-};
-ArtboardObjects &objects(Host &host) { return host.familyState<ArtboardObjects>(); }
-
 AIErr ASAPI getArtboardList(AIArtboardListRef *list) {
     if (list) *list = nullptr;
-    return gate(kSuite, "GetArtboardList", [&](Host &host) {
+    return gate({kSuite, "GetArtboardList", CallContext::DocumentOpen}, [&](Host &host, Document &document) {
         require(list != nullptr, "null list address");
-        Document *doc = host.documents().current();
-        if (!doc) throw HostError(kBadContextErr, "no document is open");
-        *list = objects(host).lists.add(std::make_unique<ArtboardListSnapshot>(
-            ArtboardListSnapshot{doc->artboards, doc->activeArtboard}));
+        *list = host.documentHandles().artboardLists.add(std::make_unique<ArtboardListSnapshot>(
+            ArtboardListSnapshot{document.artboards, document.activeArtboard}));
         return kNoErr;
     });
 }
 
 AIErr ASAPI releaseArtboardList(AIArtboardListRef *list) {
-    return gate(kSuite, "ReleaseArtboardList", [&](Host &host) {
-        require(list && objects(host).lists.find(*list), "stale artboard list");
-        objects(host).lists.erase(*list);
+    return gate({kSuite, "ReleaseArtboardList", CallContext::AnyTime}, [&](Host &host) {
+        require(list && host.documentHandles().artboardLists.find(*list), "stale artboard list");
+        host.documentHandles().artboardLists.erase(*list);
         *list = nullptr;
         return kNoErr;
     });
 }
 
 AIErr ASAPI getActive(AIArtboardListRef list, ASInt32 *index) {
-    return gate(kSuite, "GetActive", [&](Host &host) {
-        ArtboardListSnapshot *l = objects(host).lists.find(list);
+    return gate({kSuite, "GetActive", CallContext::AnyTime}, [&](Host &host) {
+        ArtboardListSnapshot *l = host.documentHandles().artboardLists.find(list);
         require(l && index, "stale artboard list");
         *index = l->active;
         return kNoErr;
@@ -59,28 +42,30 @@ AIErr ASAPI getActive(AIArtboardListRef list, ASInt32 *index) {
 
 AIErr ASAPI initArtboardProperties(AIArtboardPropertiesRef *props) {
     if (props) *props = nullptr;
-    return gate(kSuite, "InitArtboardProperties", [&](Host &host) {
+    return gate({kSuite, "InitArtboardProperties", CallContext::AnyTime}, [&](Host &host) {
         require(props != nullptr, "null properties address");
-        *props = objects(host).properties.add(std::make_unique<ArtboardPropertiesSnapshot>());
+        *props =
+            host.documentHandles().artboardProperties.add(std::make_unique<ArtboardPropertiesSnapshot>());
         return kNoErr;
     });
 }
 
 AIErr ASAPI disposeArtboardProperties(AIArtboardPropertiesRef *props) {
-    return gate(kSuite, "DisposeArtboardProperties", [&](Host &host) {
+    return gate({kSuite, "DisposeArtboardProperties", CallContext::AnyTime}, [&](Host &host) {
         require(props != nullptr, "null properties address");
         if (!*props) return kNoErr;
-        require(objects(host).properties.find(*props) != nullptr, "stale artboard properties");
-        objects(host).properties.erase(*props);
+        require(host.documentHandles().artboardProperties.find(*props) != nullptr,
+                "stale artboard properties");
+        host.documentHandles().artboardProperties.erase(*props);
         *props = nullptr;
         return kNoErr;
     });
 }
 
 AIErr ASAPI getArtboardProperties(AIArtboardListRef list, ASInt32 index, AIArtboardPropertiesRef props) {
-    return gate(kSuite, "GetArtboardProperties", [&](Host &host) {
-        ArtboardListSnapshot *l = objects(host).lists.find(list);
-        ArtboardPropertiesSnapshot *p = objects(host).properties.find(props);
+    return gate({kSuite, "GetArtboardProperties", CallContext::AnyTime}, [&](Host &host) {
+        ArtboardListSnapshot *l = host.documentHandles().artboardLists.find(list);
+        ArtboardPropertiesSnapshot *p = host.documentHandles().artboardProperties.find(props);
         require(l && p, "stale artboard list or properties");
         require(index >= 0 && static_cast<std::size_t>(index) < l->artboards.size(),
                 "artboard index out of range");
@@ -90,18 +75,23 @@ AIErr ASAPI getArtboardProperties(AIArtboardListRef list, ASInt32 index, AIArtbo
 }
 
 AIErr ASAPI getPosition(AIArtboardPropertiesRef props, AIRealRect *bounds) {
-    return gate(kSuite, "GetPosition", [&](Host &host) {
-        ArtboardPropertiesSnapshot *p = objects(host).properties.find(props);
+    return gate({kSuite, "GetPosition", CallContext::AnyTime}, [&](Host &host) {
+        ArtboardPropertiesSnapshot *p = host.documentHandles().artboardProperties.find(props);
         require(p && p->artboard && bounds, "stale or empty artboard properties");
-        const Rect &r = p->artboard->bounds;
-        *bounds = AIRealRect{r.left, r.top, r.right, r.bottom};
+        *bounds = toRecord(p->artboard->bounds);
         return kNoErr;
     });
 }
 
 const AIArtboardSuite kTable = {
-    getArtboardList,           releaseArtboardList,   getActive,  initArtboardProperties,
-    disposeArtboardProperties, getArtboardProperties, getPosition};
+    .GetArtboardList = getArtboardList,
+    .ReleaseArtboardList = releaseArtboardList,
+    .GetActive = getActive,
+    .InitArtboardProperties = initArtboardProperties,
+    .DisposeArtboardProperties = disposeArtboardProperties,
+    .GetArtboardProperties = getArtboardProperties,
+    .GetPosition = getPosition,
+};
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include "MacRoman.h"
 #include "SuiteRegistry.h"
 #include "TextEngine.h"
+#include "model/Document.h"
+#include "suites/ModelRecords.h"
 
 namespace vyn::host {
 namespace {
@@ -19,7 +21,7 @@ template <class T, class Ref> T &object(Host &host, Ref ref) {
 
 // A new, empty object of kind T with one count.
 template <class T, class Ref> ATEErr initializeAs(const char *suite, Ref *ref) {
-    return gate(suite, "Initialize", [&](Host &host) {
+    return gate({suite, "Initialize"}, [&](Host &host) {
         require(ref != nullptr, "null reference address");
         *ref = host.textEngine().make<Ref>(T{});
         return kNoErr;
@@ -27,7 +29,7 @@ template <class T, class Ref> ATEErr initializeAs(const char *suite, Ref *ref) {
 }
 
 template <class T, class Ref> ATEErr releaseAs(const char *suite, Ref ref) {
-    return gate(suite, "Release", [&](Host &host) {
+    return gate({suite, "Release"}, [&](Host &host) {
         object<T>(host, ref);
         host.textEngine().release(ref);
         return kNoErr;
@@ -41,7 +43,7 @@ ATEErr ASAPI paintRelease(ApplicationPaintRef paint) {
 }
 
 ATEErr ASAPI fontAddRef(FontRef font) {
-    return gate(kFontSuite, "AddRef", [&](Host &host) {
+    return gate({kFontSuite, "AddRef", CallContext::AnyTime}, [&](Host &host) {
         object<TextFont>(host, font);
         host.textEngine().addRef(font);
         return kNoErr;
@@ -49,7 +51,7 @@ ATEErr ASAPI fontAddRef(FontRef font) {
 }
 
 ATEErr ASAPI fontRelease(FontRef font) {
-    if (!font) return gate(kFontSuite, "Release", [](Host &) { return kNoErr; });
+    if (!font) return gate({kFontSuite, "Release", CallContext::AnyTime}, [](Host &) { return kNoErr; });
     return releaseAs<TextFont>(kFontSuite, font);
 }
 
@@ -62,17 +64,15 @@ ATEErr ASAPI charInitialize(CharFeaturesRef *f) {
 ATEErr ASAPI charRelease(CharFeaturesRef f) { return releaseAs<TextCharFeatures>(kCharFeaturesSuite, f); }
 
 template <class Setter> ATEErr setChar(const char *op, CharFeaturesRef f, Setter &&set) {
-    return gate(kCharFeaturesSuite, op, [&](Host &host) {
+    return gate({kCharFeaturesSuite, op}, [&](Host &host) {
         set(host, object<TextCharFeatures>(host, f));
         return kNoErr;
     });
 }
 
 ATEErr ASAPI charSetFont(CharFeaturesRef f, FontRef font) {
-    return setChar("SetFont", f, [&](Host &host, TextCharFeatures &c) {
-        object<TextFont>(host, font);
-        c.font = font;
-    });
+    return setChar("SetFont", f,
+                   [&](Host &host, TextCharFeatures &c) { c.font = object<TextFont>(host, font).name; });
 }
 ATEErr ASAPI charSetFontSize(CharFeaturesRef f, ASReal size) {
     return setChar("SetFontSize", f, [&](Host &, TextCharFeatures &c) {
@@ -87,10 +87,8 @@ ATEErr ASAPI charSetBaselineShift(CharFeaturesRef f, ASReal shift) {
     return setChar("SetBaselineShift", f, [&](Host &, TextCharFeatures &c) { c.baselineShift = shift; });
 }
 ATEErr ASAPI charSetFillColor(CharFeaturesRef f, ApplicationPaintRef paint) {
-    return setChar("SetFillColor", f, [&](Host &host, TextCharFeatures &c) {
-        object<TextPaint>(host, paint);
-        c.fill = paint;
-    });
+    return setChar("SetFillColor", f,
+                   [&](Host &host, TextCharFeatures &c) { c.fill = object<TextPaint>(host, paint).paint; });
 }
 
 // ---- ParaFeatures ----------------------------------------------------------
@@ -102,17 +100,14 @@ ATEErr ASAPI paraInitialize(ParaFeaturesRef *f) {
 ATEErr ASAPI paraRelease(ParaFeaturesRef f) { return releaseAs<TextParaFeatures>(kParaFeaturesSuite, f); }
 
 template <class Setter> ATEErr setPara(const char *op, ParaFeaturesRef f, Setter &&set) {
-    return gate(kParaFeaturesSuite, op, [&](Host &host) {
+    return gate({kParaFeaturesSuite, op}, [&](Host &host) {
         set(object<TextParaFeatures>(host, f));
         return kNoErr;
     });
 }
 
 ATEErr ASAPI paraSetJustification(ParaFeaturesRef f, ParagraphJustification v) {
-    return setPara("SetJustification", f, [&](TextParaFeatures &p) {
-        require(v >= kLeftJustify && v <= kFullJustifyLastLineFull, "unknown justification");
-        p.justification = v;
-    });
+    return setPara("SetJustification", f, [&](TextParaFeatures &p) { p.justification = toModel(v); });
 }
 ATEErr ASAPI paraSetFirstLineIndent(ParaFeaturesRef f, ASReal v) {
     return setPara("SetFirstLineIndent", f, [&](TextParaFeatures &p) { p.firstLineIndent = v; });
@@ -121,80 +116,109 @@ ATEErr ASAPI paraSetStartIndent(ParaFeaturesRef f, ASReal v) {
     return setPara("SetStartIndent", f, [&](TextParaFeatures &p) { p.startIndent = v; });
 }
 ATEErr ASAPI paraSetLeadingType(ParaFeaturesRef f, LeadingType v) {
-    return setPara("SetLeadingType", f, [&](TextParaFeatures &p) {
-        require(v == kRomanLeadingType || v == kJapaneseLeadingType, "unknown leading type");
-        p.leadingType = v;
-    });
+    return setPara("SetLeadingType", f, [&](TextParaFeatures &p) { p.leading = toModel(v); });
 }
 
 // ---- TextRange -------------------------------------------------------------
 
 ATEErr ASAPI rangeRelease(TextRangeRef r) { return releaseAs<TextRange>(kTextRangeSuite, r); }
 
-// Local features assigned to a range replace the assigned ones on every run.
-void merge(TextCharFeatures &into, const TextCharFeatures &from) {
-    if (from.font) into.font = from.font;
+// The story of the frame a range covers; a range whose frame is gone is
+// stale.
+TextStory &storyOf(Host &host, Document &document, TextRangeRef r) {
+    Art *frame = document.art(object<TextRange>(host, r).frame);
+    require(frame && frame->textFrame(), "text range of a text frame that is gone");
+    return frame->textFrame()->story;
+}
+
+// Features assigned to a range replace the ones they name on every run.
+void merge(CharFeatures &into, const CharFeatures &from) {
+    if (!from.font.empty()) into.font = from.font;
     if (from.size) into.size = from.size;
     if (from.tracking) into.tracking = from.tracking;
     if (from.baselineShift) into.baselineShift = from.baselineShift;
     if (from.fill) into.fill = from.fill;
 }
 
+void merge(ParagraphFeatures &into, const ParagraphFeatures &from) {
+    if (from.justification) into.justification = from.justification;
+    if (from.firstLineIndent) into.firstLineIndent = from.firstLineIndent;
+    if (from.startIndent) into.startIndent = from.startIndent;
+    if (from.leading) into.leading = from.leading;
+}
+
 ATEErr ASAPI rangeSetLocalCharFeatures(TextRangeRef r, CharFeaturesRef f) {
-    return gate(kTextRangeSuite, "SetLocalCharFeatures", [&](Host &host) {
-        TextRange &range = object<TextRange>(host, r);
-        const TextCharFeatures &features = object<TextCharFeatures>(host, f);
-        for (auto &run : range.story->runs)
-            merge(run.features, features);
-        return kNoErr;
-    });
+    return gate({kTextRangeSuite, "SetLocalCharFeatures", CallContext::DocumentOpen},
+                [&](Host &host, Document &document) {
+                    TextStory &story = storyOf(host, document, r);
+                    const CharFeatures &features = object<TextCharFeatures>(host, f);
+                    for (auto &run : story.runs)
+                        merge(run.features, features);
+                    return kNoErr;
+                });
 }
 
 ATEErr ASAPI rangeSetLocalParaFeatures(TextRangeRef r, ParaFeaturesRef f) {
-    return gate(kTextRangeSuite, "SetLocalParaFeatures", [&](Host &host) {
-        TextRange &range = object<TextRange>(host, r);
-        const TextParaFeatures &p = object<TextParaFeatures>(host, f);
-        TextParaFeatures &into = range.story->paragraph;
-        if (p.justification) into.justification = p.justification;
-        if (p.firstLineIndent) into.firstLineIndent = p.firstLineIndent;
-        if (p.startIndent) into.startIndent = p.startIndent;
-        if (p.leadingType) into.leadingType = p.leadingType;
-        return kNoErr;
-    });
+    return gate({kTextRangeSuite, "SetLocalParaFeatures", CallContext::DocumentOpen},
+                [&](Host &host, Document &document) {
+                    merge(storyOf(host, document, r).paragraph, object<TextParaFeatures>(host, f));
+                    return kNoErr;
+                });
 }
 
+// A new run takes the features of the run before it, and `font` if given.
 ATEErr ASAPI rangeInsertAfter(TextRangeRef r, const char *text, ASInt32 length, FontRef font) {
-    return gate(kTextRangeSuite, "InsertAfter", [&](Host &host) {
-        TextRange &range = object<TextRange>(host, r);
-        require(length >= 0 && (text || length == 0), "bad text or length");
-        TextRun run;
-        if (!range.story->runs.empty()) run.features = range.story->runs.back().features;
-        if (font) {
-            run.font = object<TextFont>(host, font).name;
-        } else if (!range.story->runs.empty()) {
-            run.font = range.story->runs.back().font;
-        }
-        run.text = macRomanToUtf16(std::string_view(text ? text : "", size_t(length)));
-        range.story->runs.push_back(std::move(run));
-        return kNoErr;
-    });
+    return gate({kTextRangeSuite, "InsertAfter", CallContext::DocumentOpen},
+                [&](Host &host, Document &document) {
+                    TextStory &story = storyOf(host, document, r);
+                    require(length >= 0 && (text || length == 0), "bad text or length");
+                    TextRun run;
+                    if (!story.runs.empty()) run.features = story.runs.back().features;
+                    if (font) run.features.font = object<TextFont>(host, font).name;
+                    run.text = macRomanToUtf16(std::string_view(text ? text : "", size_t(length)));
+                    story.runs.push_back(std::move(run));
+                    return kNoErr;
+                });
 }
 
 ATEErr ASAPI rangeRemove(TextRangeRef r) {
-    return gate(kTextRangeSuite, "Remove", [&](Host &host) {
-        object<TextRange>(host, r).story->runs.clear();
+    return gate({kTextRangeSuite, "Remove", CallContext::DocumentOpen}, [&](Host &host, Document &document) {
+        storyOf(host, document, r).runs.clear();
         return kNoErr;
     });
 }
 
-const ApplicationPaintSuite kPaintTable = {paintRelease};
-const FontSuite kFontTable = {fontAddRef, fontRelease};
-const CharFeaturesSuite kCharTable = {charInitialize,  charRelease,          charSetFont,     charSetFontSize,
-                                      charSetTracking, charSetBaselineShift, charSetFillColor};
-const ParaFeaturesSuite kParaTable = {paraInitialize,         paraRelease,        paraSetJustification,
-                                      paraSetFirstLineIndent, paraSetStartIndent, paraSetLeadingType};
-const TextRangeSuite kRangeTable = {rangeRelease, rangeSetLocalCharFeatures, rangeSetLocalParaFeatures,
-                                    rangeInsertAfter, rangeRemove};
+const ApplicationPaintSuite kPaintTable = {
+    .Release = paintRelease,
+};
+const FontSuite kFontTable = {
+    .AddRef = fontAddRef,
+    .Release = fontRelease,
+};
+const CharFeaturesSuite kCharTable = {
+    .Initialize = charInitialize,
+    .Release = charRelease,
+    .SetFont = charSetFont,
+    .SetFontSize = charSetFontSize,
+    .SetTracking = charSetTracking,
+    .SetBaselineShift = charSetBaselineShift,
+    .SetFillColor = charSetFillColor,
+};
+const ParaFeaturesSuite kParaTable = {
+    .Initialize = paraInitialize,
+    .Release = paraRelease,
+    .SetJustification = paraSetJustification,
+    .SetFirstLineIndent = paraSetFirstLineIndent,
+    .SetStartIndent = paraSetStartIndent,
+    .SetLeadingType = paraSetLeadingType,
+};
+const TextRangeSuite kRangeTable = {
+    .Release = rangeRelease,
+    .SetLocalCharFeatures = rangeSetLocalCharFeatures,
+    .SetLocalParaFeatures = rangeSetLocalParaFeatures,
+    .InsertAfter = rangeInsertAfter,
+    .Remove = rangeRemove,
+};
 
 } // namespace
 

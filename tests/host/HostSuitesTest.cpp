@@ -21,8 +21,9 @@ TEST(UnicodeStringSuite, HoldsPlatformTextAsCodeUnits) {
     Host host;
     auto *s = suite<AIUnicodeStringSuite>(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
     AIUnicodeStringRef str = nullptr;
-    ASSERT_EQ(s->Initialize(&str, "Vyn\xA5"
-                                  "Colors\xC9",
+    ASSERT_EQ(s->Initialize(&str,
+                            "Vyn\xA5"
+                            "Colors\xC9",
                             11, kAIPlatformCharacterEncoding),
               kNoErr);
     ASUInt32 length = 0;
@@ -69,7 +70,8 @@ TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
     EXPECT_EQ(chars->SetFontSize(features, 0.0f), kBadParameterErr);
     EXPECT_EQ(chars->SetFont(reinterpret_cast<ATE::CharFeaturesRef>(font), font), kBadParameterErr)
         << "a reference of another kind is refused";
-    EXPECT_EQ(host.textEngine().find<TextCharFeatures>(features)->font, font);
+    EXPECT_EQ(host.textEngine().find<TextCharFeatures>(features)->font, "DejaVu Sans")
+        << "features name the font";
 
     EXPECT_EQ(chars->Release(features), kNoErr);
     EXPECT_EQ(fonts->Release(font), kNoErr);

@@ -1,0 +1,127 @@
+#include "model/Document.h"
+
+#include <algorithm>
+#include <atomic>
+#include <stdexcept>
+
+namespace vyn::host {
+
+std::uint64_t nextModelId() {
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+std::u16string TextStory::text() const {
+    std::u16string all;
+    for (const auto &run : runs)
+        all += run.text;
+    return all;
+}
+
+Document Document::emptyA4() {
+    Document d;
+    d.artboards.push_back({"Artboard 1", Rect{0.0f, 841.89f, 595.28f, 0.0f}});
+    return d;
+}
+
+// ---- layers ------------------------------------------------------------------
+
+Layer &Document::insertLayer(std::size_t index, std::string title) {
+    Layer layer{newId<LayerTag>(), std::move(title), true, true, ArtId{}};
+    layer.group = makeArt(layer.id, ArtId{}, Group{}).id;
+    index = std::min(index, layers_.size());
+    return *layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(index), std::move(layer));
+}
+
+Layer *Document::layer(LayerId id) {
+    auto it = std::find_if(layers_.begin(), layers_.end(), [id](const Layer &l) { return l.id == id; });
+    return it == layers_.end() ? nullptr : &*it;
+}
+
+const Layer *Document::layer(LayerId id) const { return const_cast<Document *>(this)->layer(id); }
+
+// ---- art -----------------------------------------------------------------------
+
+Art *Document::art(ArtId id) {
+    auto it = art_.find(id);
+    return it == art_.end() ? nullptr : &it->second;
+}
+
+const Art *Document::art(ArtId id) const { return const_cast<Document *>(this)->art(id); }
+
+Art &Document::makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> content) {
+    Art art;
+    art.id = newId<ArtTag>();
+    art.layer = layer;
+    art.parent = parent;
+    art.content = std::move(content);
+    return art_.emplace(art.id, std::move(art)).first->second;
+}
+
+Art &Document::addArt(ArtId group, std::variant<Group, PathShape, TextFrame> content) {
+    Art *parent = art(group);
+    if (!parent || !parent->group()) throw std::invalid_argument("new art must go inside a group");
+    const LayerId layer = parent->layer;
+    Art &child = makeArt(layer, group, std::move(content));
+    art(group)->group()->children.push_back(child.id); // the emplace may have moved the parent
+    return child;
+}
+
+void Document::removeArt(ArtId id) {
+    Art *a = art(id);
+    if (!a) return;
+    if (!a->parent) throw std::invalid_argument("a layer's own group goes only with its layer");
+    auto &siblings = art(a->parent)->group()->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), id), siblings.end());
+    eraseTree(id);
+}
+
+void Document::eraseTree(ArtId id) {
+    if (const Art *a = art(id); a && a->group())
+        for (ArtId child : a->group()->children)
+            eraseTree(child);
+    art_.erase(id);
+}
+
+void Document::setAttributes(Art &art, std::uint32_t mask, std::uint32_t values) {
+    if ((mask & kFullySelected) && (values & kFullySelected)) art.fullySelectedAt = ++markEvents_;
+    art.attributes = (art.attributes & ~mask) | (values & mask);
+}
+
+bool Document::inLockedLayer(const Art &art) const {
+    const Layer *l = layer(art.layer);
+    return l && !l->editable;
+}
+
+// ---- swatches ------------------------------------------------------------------
+
+namespace {
+template <class Id, class T> const T *findIn(const std::unordered_map<Id, T> &map, Id id) {
+    auto it = map.find(id);
+    return it == map.end() ? nullptr : &it->second;
+}
+} // namespace
+
+PatternId Document::addPattern(Pattern pattern) {
+    PatternId id = newId<PatternTag>();
+    patterns_.emplace(id, std::move(pattern));
+    return id;
+}
+
+GradientId Document::addGradient(Gradient gradient) {
+    GradientId id = newId<GradientTag>();
+    gradients_.emplace(id, std::move(gradient));
+    return id;
+}
+
+CustomColorId Document::addCustomColor(CustomColor color) {
+    CustomColorId id = newId<CustomColorTag>();
+    customColors_.emplace(id, std::move(color));
+    return id;
+}
+
+const Pattern *Document::pattern(PatternId id) const { return findIn(patterns_, id); }
+const Gradient *Document::gradient(GradientId id) const { return findIn(gradients_, id); }
+const CustomColor *Document::customColor(CustomColorId id) const { return findIn(customColors_, id); }
+
+} // namespace vyn::host

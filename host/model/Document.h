@@ -1,0 +1,99 @@
+// Document.h — the open document as the host models it: artboards, layers
+// and their art, swatches, and the colour model.
+//
+// Knows nothing of suites, handles or C types; the suites convert their
+// records to these values in one place (suites/ModelRecords.h). Every lookup
+// by id is a hash lookup that finds nothing for an id that is gone.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/Art.h"
+#include "model/Geometry.h"
+#include "model/Ids.h"
+#include "model/Swatches.h"
+
+namespace vyn::host {
+
+struct Artboard {
+    std::string name;
+    Rect bounds;
+};
+
+enum class ColorModel { RGB, CMYK };
+
+struct Layer {
+    LayerId id;
+    std::string title; // UTF-8
+    bool editable = true;
+    bool visible = true;
+    ArtId group; // the layer's own group, the root of its art
+};
+
+class Document {
+  public:
+    std::vector<Artboard> artboards;
+    int activeArtboard = 0;
+    ColorModel colorModel = ColorModel::CMYK;
+
+    // An empty A4 portrait page (595.28 × 841.89 points) with no layer.
+    static Document emptyA4();
+
+    // ---- layers, index 0 the topmost ------------------------------------
+    const std::vector<Layer> &layers() const { return layers_; }
+    // A new layer with its own empty group, at `index` (clamped to the end).
+    Layer &insertLayer(std::size_t index, std::string title);
+    Layer *layer(LayerId id);
+    const Layer *layer(LayerId id) const;
+
+    // ---- art ---------------------------------------------------------------
+    Art *art(ArtId id);
+    const Art *art(ArtId id) const;
+    // New art inside `group`, above its other children. Throws
+    // std::invalid_argument when `group` is not a group of this document.
+    Art &addArt(ArtId group, std::variant<Group, PathShape, TextFrame> content);
+    // Removes the art and everything inside it; a layer's own group goes
+    // only with its layer (std::invalid_argument).
+    void removeArt(ArtId id);
+    // Sets the attribute bits in `mask` to their values in `values`.
+    void setAttributes(Art &art, std::uint32_t mask, std::uint32_t values);
+    // Art whose paint a layer's state hides from matching (locked or hidden
+    // layer) still exists; this says whether its layer is locked.
+    bool inLockedLayer(const Art &art) const;
+    std::size_t artCount() const { return art_.size(); }
+
+    // ---- swatches ----------------------------------------------------------
+    PatternId addPattern(Pattern pattern);
+    GradientId addGradient(Gradient gradient);
+    CustomColorId addCustomColor(CustomColor color);
+    const Pattern *pattern(PatternId id) const;
+    const Gradient *gradient(GradientId id) const;
+    const CustomColor *customColor(CustomColorId id) const;
+
+  private:
+    Art &makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> content);
+    void eraseTree(ArtId id);
+
+    std::vector<Layer> layers_;
+    std::unordered_map<ArtId, Art> art_;
+    std::unordered_map<PatternId, Pattern> patterns_;
+    std::unordered_map<GradientId, Gradient> gradients_;
+    std::unordered_map<CustomColorId, CustomColor> customColors_;
+    std::uint64_t markEvents_ = 0;
+};
+
+// The host's one open document, or none.
+class DocumentModel {
+  public:
+    Document *current() { return current_ ? &*current_ : nullptr; }
+    void open(Document document) { current_ = std::move(document); }
+    void close() { current_.reset(); }
+
+  private:
+    std::optional<Document> current_;
+};
+
+} // namespace vyn::host

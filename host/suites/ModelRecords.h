@@ -1,0 +1,39 @@
+// ModelRecords.h — the one place where the interface's C records become
+// model values and back: colours and path styles, geometry, text features.
+//
+// Swatch handles inside a colour are resolved through the document handles;
+// a handle that names no live swatch of the open document, an unknown colour
+// kind or an out-of-range enumeration is the plug-in's error and throws
+// HostError(kBadParameterErr).
+#pragma once
+
+#include "AIPathStyle.h"
+#include "ATESuites.h"
+#include "ASTypes.h"
+#include "model/Art.h"
+#include "model/Geometry.h"
+#include "model/Paint.h"
+
+namespace vyn::host {
+
+class Document;
+class DocumentHandles;
+
+Point toModel(const AIRealPoint &p);
+Rect toModel(const AIRealRect &r);
+Matrix toModel(const AIRealMatrix &m);
+AIRealPoint toRecord(const Point &p);
+AIRealRect toRecord(const Rect &r);
+AIRealMatrix toRecord(const Matrix &m);
+
+// `document` is where swatch handles must name a live swatch; null when no
+// document is open (then only swatch-free colours convert).
+Paint toModel(const AIColor &color, DocumentHandles &handles, const Document *document);
+AIColor toRecord(const Paint &paint, DocumentHandles &handles);
+PathStyle toModel(const AIPathStyle &style, DocumentHandles &handles, const Document *document);
+AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles);
+
+Justification toModel(ATE::ParagraphJustification justification);
+Leading toModel(ATE::LeadingType leading);
+
+} // namespace vyn::host
