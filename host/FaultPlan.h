@@ -1,15 +1,21 @@
-// FaultPlan.h — makes chosen suite operations fail, for tests.
+// FaultPlan.h — makes chosen suite operations fail, for tests, and counts
+// every call.
 //
 // A fault names a suite and an operation and the call at which it strikes
 // (1 is the first call); the gate then returns the chosen code instead of
 // running the operation. Allocation failures live in the block allocator and
 // unavailable suites in the registry, beside the state they change.
+//
+// The gate calls onCall() for every suite call, millions of times on a big
+// document: it finds the operation's counter by the addresses of its name
+// literals and allocates nothing once an operation has been seen.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "ASTypes.h"
@@ -41,9 +47,22 @@ class FaultPlan {
         ASErr code;
         bool andAfter;
     };
-    using Key = std::pair<std::string, std::string>;
-    std::map<Key, Fault> faults_;
-    std::map<Key, int> counts_;
+    // Everything known of one operation, by name.
+    struct Counter {
+        int calls = 0;
+        std::optional<Fault> fault;
+    };
+    using Name = std::pair<std::string, std::string>;
+    using Site = std::pair<const char *, const char *>;
+    struct SiteHash {
+        std::size_t operator()(const Site &s) const noexcept {
+            return std::hash<const void *>{}(s.first) * 31u ^ std::hash<const void *>{}(s.second);
+        }
+    };
+    Counter &counterOf(const char *suite, const char *operation);
+
+    std::map<Name, Counter> counters_; // nodes stay put: sites_ points into them
+    std::unordered_map<Site, Counter *, SiteHash> sites_;
     struct SweepFault {
         int nth;
         ASErr code;

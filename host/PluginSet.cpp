@@ -162,16 +162,18 @@ ASErr PluginSet::send(LoadedPlugin &plugin, const char *caller, const char *sele
     message->globals = plugin.globals;
     message->basic = const_cast<SPBasicSuite *>(basicSuite());
     host_.trace().record(std::string("message ") + caller + "/" + selector);
-    calling_.push_back(&plugin);
     ASErr result = kCantHappenErr;
-    try {
-        result = plugin.main(caller, selector, message);
-    } catch (...) {
-        // No exception may cross PluginMain: the host survives it, the
-        // plug-in is reported.
-        host_.misbehaving(plugin.name + ": an exception escaped PluginMain (" + caller + "/" + selector + ")");
+    {
+        MessageScope inside(*this, &plugin);
+        try {
+            result = plugin.main(caller, selector, message);
+        } catch (...) {
+            // No exception may cross PluginMain: the host survives it, the
+            // plug-in is reported.
+            host_.misbehaving(plugin.name + ": an exception escaped PluginMain (" + caller + "/" + selector +
+                              ")");
+        }
     }
-    calling_.pop_back();
     plugin.globals = message->globals;
     host_.trace().record(std::string("result ") + caller + "/" + selector + " " + codeText(result));
     return result;

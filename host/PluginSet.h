@@ -77,6 +77,22 @@ class PluginSet {
     LoadedPlugin *byName(const std::string &name) const;
     // The plug-in whose PluginMain is running (innermost), or null.
     LoadedPlugin *current() const { return calling_.empty() ? nullptr : calling_.back(); }
+    // Whether the host is inside a message: a plug-in's PluginMain, or a
+    // MessageScope of the host's own.
+    bool inMessage() const { return !calling_.empty(); }
+
+    // Marks the host as inside a message to `plugin` (null: to no plug-in,
+    // as tests do when they drive suites with C procedures of their own).
+    class MessageScope {
+      public:
+        MessageScope(PluginSet &set, LoadedPlugin *plugin) : set_(set) { set_.calling_.push_back(plugin); }
+        ~MessageScope() { set_.calling_.pop_back(); }
+        MessageScope(const MessageScope &) = delete;
+        MessageScope &operator=(const MessageScope &) = delete;
+
+      private:
+        PluginSet &set_;
+    };
     std::vector<LoadedPlugin *> all() const;
 
     // SP Access references: each stands for one pin of a plug-in.
@@ -89,9 +105,9 @@ class PluginSet {
 
     Host &host_;
     std::vector<std::unique_ptr<LoadedPlugin>> plugins_;
-    HandleTable<LoadedPlugin, SPPluginRef> refs_{0x10000};
+    HandleTable<LoadedPlugin, SPPluginRef> refs_;
     std::vector<LoadedPlugin *> calling_;
-    HandleTable<LoadedPlugin, SPAccessRef> access_{0x70000};
+    HandleTable<LoadedPlugin, SPAccessRef> access_;
     // Address ranges held reserved while a module is closed, so that the next
     // open cannot land where the old code was (see unload/reload).
     std::vector<std::pair<void *, std::size_t>> reserved_;

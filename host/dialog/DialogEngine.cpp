@@ -70,6 +70,21 @@ DialogSnapshot DialogEngine::snapshotOf(const RunningDialog &dialog) {
     return {dialog.model, dialog.drawings, dialog.replayed};
 }
 
+template <class Call> bool DialogEngine::callProcedure(bool drawing, const std::string &what, Call &&call) {
+    ++procedureDepth_;
+    drawingDepth_ += drawing;
+    Scoped leave{[this, drawing] {
+        --procedureDepth_;
+        drawingDepth_ -= drawing;
+    }};
+    try {
+        return call();
+    } catch (...) {
+        if (Host *host = Host::current()) host->misbehaving("an exception escaped the " + what);
+        return false;
+    }
+}
+
 // ---- a modal dialog's life (docs/dialog-protocol.md) ---------------------
 
 ASInt32 DialogEngine::runModal(const ModalRequest &request, ADMRect screen) {
@@ -96,7 +111,9 @@ ASInt32 DialogEngine::runModal(const ModalRequest &request, ADMRect screen) {
 
     trace("open " + d.model.name);
     if (request.initProc) trace("init " + d.model.name);
-    if (request.initProc && request.initProc(d.handle) != kNoErr) {
+    if (request.initProc &&
+        !callProcedure(false, "initialisation procedure of dialog \"" + d.model.name + "\"",
+                       [&] { return request.initProc(d.handle) == kNoErr; })) {
         d.model.ended = true;
         d.model.result = kADMNoModalResult;
         trace("refused " + d.model.name);
@@ -261,7 +278,11 @@ void DialogEngine::notify(RunningDialog &d, std::size_t index) {
     Scoped withdraw{[this, handle] { handles_.removeNotifier(handle); }};
     trace("notify item " + std::to_string(d.model.items[index].id));
     if (ADMItemNotifyProc proc = d.model.items[index].notifyProc)
-        proc(binding.handle, handle);
+        callProcedure(false, "notification procedure of item " + std::to_string(d.model.items[index].id),
+                      [&] {
+                          proc(binding.handle, handle);
+                          return true;
+                      });
     else
         defaultNotify(binding, notifier);
 }
@@ -281,7 +302,10 @@ void DialogEngine::drawDialog(RunningDialog &d) {
     ADMDrawerRef handle = handles_.addDrawer(drawer);
     Scoped withdraw{[this, handle] { handles_.removeDrawer(handle); }};
     trace("draw dialog");
-    proc(d.handle, handle);
+    callProcedure(true, "drawing procedure of dialog \"" + d.model.name + "\"", [&] {
+        proc(d.handle, handle);
+        return true;
+    });
     d.drawings.dialog = drawer.drawer.take();
     d.drawings.dialogDrawn = true;
 }
@@ -294,7 +318,10 @@ void DialogEngine::drawItem(RunningDialog &d, std::size_t index) {
     ADMDrawerRef handle = handles_.addDrawer(drawer);
     Scoped withdraw{[this, handle] { handles_.removeDrawer(handle); }};
     trace("draw item " + std::to_string(item.id));
-    proc(d.items[index].handle, handle);
+    callProcedure(true, "drawing procedure of item " + std::to_string(item.id), [&] {
+        proc(d.items[index].handle, handle);
+        return true;
+    });
     d.drawings.items[index] = drawer.drawer.take();
 }
 

@@ -62,6 +62,10 @@ class DialogEngine {
     ASInt32 runModal(const ModalRequest &request, ADMRect screen);
 
     bool running() const { return !stack_.empty(); }
+    // Whether a plug-in's initialisation, notification or drawing procedure
+    // is running (drawing procedures count as dialog procedures too).
+    bool inProcedure() const { return procedureDepth_ > 0; }
+    bool inDrawingProcedure() const { return drawingDepth_ > 0; }
     std::size_t depth() const { return stack_.size(); }
     // The innermost running dialog, or null.
     const DialogModel *current() const;
@@ -107,6 +111,10 @@ class DialogEngine {
     void drawItem(RunningDialog &dialog, std::size_t index);
     void redrawInvalid(RunningDialog &dialog);
     void problem(RunningDialog &dialog, const UserAction &action, const std::string &why);
+    // Runs one of the plug-in's procedures. An exception escaping it is the
+    // plug-in's misbehaviour (a real host would not survive it): recorded,
+    // and false returned, as for a procedure that failed.
+    template <class Call> bool callProcedure(bool drawing, const std::string &what, Call &&call);
     static DialogSnapshot snapshotOf(const RunningDialog &dialog);
 
     UserActions user_;
@@ -114,6 +122,8 @@ class DialogEngine {
     std::vector<std::unique_ptr<RunningDialog>> stack_;
     std::vector<DialogSnapshot> finished_;
     std::vector<std::string> problems_;
+    int procedureDepth_ = 0;
+    int drawingDepth_ = 0;
 };
 
 } // namespace vyn::host

@@ -23,7 +23,7 @@ constexpr const char *kBasic = kADMBasicSuite;
 ADMErr ASAPI getIndexString(SPPluginRef plugin, ASInt32 listID, ASInt32 index, char *buffer,
                             ASInt32 bufferSize) {
     if (buffer && bufferSize > 0) buffer[0] = '\0';
-    return gate(kBasic, "GetIndexString", [&](Host &host) {
+    return gate({kBasic, "GetIndexString", CallContext::AnyTime}, [&](Host &host) {
         const LoadedPlugin *owner = host.plugins().find(plugin);
         require(owner != nullptr, "unknown plug-in reference");
         require(buffer != nullptr && bufferSize > 0, "null buffer or buffer size below 1");
@@ -38,38 +38,45 @@ ADMErr ASAPI getIndexString(SPPluginRef plugin, ASInt32 listID, ASInt32 index, c
 }
 
 void ASAPI errorAlert(const char *text) {
-    gateVoid(kBasic, "ErrorAlert", [&](Host &host) {
+    gateVoid({kBasic, "ErrorAlert", CallContext::AnyTime}, [&](Host &host) {
         if (text) host.frontend().show(FrontendEvent::Kind::ErrorAlert, admText(text));
     });
 }
 
 void ASAPI messageAlert(const char *text) {
-    gateVoid(kBasic, "MessageAlert", [&](Host &host) {
+    gateVoid({kBasic, "MessageAlert", CallContext::AnyTime}, [&](Host &host) {
         if (text) host.frontend().show(FrontendEvent::Kind::Alert, admText(text));
     });
 }
 
 void ASAPI aboutBox(SPPluginRef plugin, const char *text1, const char *text2) {
-    gateVoid(kBasic, "AboutBox", [&](Host &host) {
+    gateVoid({kBasic, "AboutBox", CallContext::AnyTime}, [&](Host &host) {
         if (host.plugins().find(plugin))
             host.frontend().show(FrontendEvent::Kind::AboutBox, admText(text1) + "\n" + admText(text2));
     });
 }
 
 void ASAPI beep() {
-    gateVoid(kBasic, "Beep", [&](Host &host) { host.frontend().show(FrontendEvent::Kind::Beep, ""); });
+    gateVoid({kBasic, "Beep", CallContext::AnyTime},
+             [&](Host &host) { host.frontend().show(FrontendEvent::Kind::Beep, ""); });
 }
 
 ADMErr ASAPI getScreenDimensions(ADMRect *bounds) {
-    return gate(kBasic, "GetScreenDimensions", [&](Host &host) {
+    return gate({kBasic, "GetScreenDimensions", CallContext::AnyTime}, [&](Host &host) {
         require(bounds != nullptr, "null rectangle address");
         *bounds = host.screen();
         return ASErr(kNoErr);
     });
 }
 
-const ADMBasicSuite kBasicTable = {getIndexString, errorAlert, messageAlert,
-                                   aboutBox,       beep,       getScreenDimensions};
+const ADMBasicSuite kBasicTable = {
+    .GetIndexString = getIndexString,
+    .ErrorAlert = errorAlert,
+    .MessageAlert = messageAlert,
+    .AboutBox = aboutBox,
+    .Beep = beep,
+    .GetScreenDimensions = getScreenDimensions,
+};
 
 } // namespace
 

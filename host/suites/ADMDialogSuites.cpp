@@ -27,7 +27,7 @@ ItemBinding &itemOf(Host &host, ADMItemRef item) { return host.dialogs().handles
 
 // Runs `change` on the item behind `item`, through the gate.
 template <class Change> void changeItem(const char *operation, ADMItemRef item, Change &&change) {
-    gateVoid(kItem, operation, [&](Host &host) {
+    gateVoid({kItem, operation, CallContext::InsideDialogProcedure}, [&](Host &host) {
         ItemBinding &binding = itemOf(host, item);
         change(binding.model(), binding.index, binding.item());
     });
@@ -37,15 +37,16 @@ template <class Change> void changeItem(const char *operation, ADMItemRef item, 
 
 ASInt32 ASAPI modal(SPPluginRef plugin, const char *name, ASInt32 dialogID, ADMDialogStyle style,
                     ADMDialogInitProc initProc, ADMUserData userData, ASInt32 options) {
-    return gateValue<ASInt32>(kDialog, "Modal", kADMNoModalResult, [&](Host &host) {
-        require(!plugin || host.plugins().find(plugin), "unknown plug-in reference");
-        ModalRequest request{plugin, name ? name : "", dialogID, style, initProc, userData, options};
-        return host.dialogs().runModal(request, host.screen());
-    });
+    return gateValue<ASInt32>(
+        {kDialog, "Modal", CallContext::DuringMessage}, kADMNoModalResult, [&](Host &host) {
+            require(!plugin || host.plugins().find(plugin), "unknown plug-in reference");
+            ModalRequest request{plugin, name ? name : "", dialogID, style, initProc, userData, options};
+            return host.dialogs().runModal(request, host.screen());
+        });
 }
 
 void ASAPI setBoundsRect(ADMDialogRef dialog, const ADMRect *bounds) {
-    gateVoid(kDialog, "SetBoundsRect", [&](Host &host) {
+    gateVoid({kDialog, "SetBoundsRect", CallContext::InsideDialogProcedure}, [&](Host &host) {
         RunningDialog &d = dialogOf(host, dialog);
         require(bounds != nullptr, "null rectangle");
         d.model.bounds = *bounds;
@@ -54,7 +55,7 @@ void ASAPI setBoundsRect(ADMDialogRef dialog, const ADMRect *bounds) {
 
 void ASAPI getBoundsRect(ADMDialogRef dialog, ADMRect *bounds) {
     if (bounds) *bounds = {};
-    gateVoid(kDialog, "GetBoundsRect", [&](Host &host) {
+    gateVoid({kDialog, "GetBoundsRect", CallContext::InsideDialogProcedure}, [&](Host &host) {
         RunningDialog &d = dialogOf(host, dialog);
         require(bounds != nullptr, "null rectangle address");
         *bounds = d.model.bounds;
@@ -62,15 +63,17 @@ void ASAPI getBoundsRect(ADMDialogRef dialog, ADMRect *bounds) {
 }
 
 void ASAPI setDialogText(ADMDialogRef dialog, const char *text) {
-    gateVoid(kDialog, "SetText", [&](Host &host) { dialogOf(host, dialog).model.title = admText(text); });
+    gateVoid({kDialog, "SetText", CallContext::InsideDialogProcedure},
+             [&](Host &host) { dialogOf(host, dialog).model.title = admText(text); });
 }
 
 void ASAPI setDialogDrawProc(ADMDialogRef dialog, ADMDialogDrawProc proc) {
-    gateVoid(kDialog, "SetDrawProc", [&](Host &host) { dialogOf(host, dialog).model.drawProc = proc; });
+    gateVoid({kDialog, "SetDrawProc", CallContext::InsideDialogProcedure},
+             [&](Host &host) { dialogOf(host, dialog).model.drawProc = proc; });
 }
 
 void ASAPI defaultDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
-    gateVoid(kDialog, "DefaultDraw", [&](Host &host) {
+    gateVoid({kDialog, "DefaultDraw", CallContext::InsideDrawingProcedure}, [&](Host &host) {
         RunningDialog &d = dialogOf(host, dialog);
         DrawerBinding &b = host.dialogs().handles().drawer(drawer);
         require(b.dialog == &d, "drawer of another dialog");
@@ -79,42 +82,46 @@ void ASAPI defaultDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
 }
 
 SPPluginRef ASAPI getPluginRef(ADMDialogRef dialog) {
-    return gateValue<SPPluginRef>(kDialog, "GetPluginRef", nullptr,
+    return gateValue<SPPluginRef>({kDialog, "GetPluginRef", CallContext::InsideDialogProcedure}, nullptr,
                                   [&](Host &host) { return dialogOf(host, dialog).model.plugin; });
 }
 
 ADMItemRef ASAPI getItem(ADMDialogRef dialog, ASInt32 itemID) {
-    return gateValue<ADMItemRef>(kDialog, "GetItem", nullptr, [&](Host &host) -> ADMItemRef {
-        RunningDialog &d = dialogOf(host, dialog);
-        auto index = d.model.find(itemID);
-        return index ? d.items[*index].handle : nullptr;
-    });
+    return gateValue<ADMItemRef>({kDialog, "GetItem", CallContext::InsideDialogProcedure}, nullptr,
+                                 [&](Host &host) -> ADMItemRef {
+                                     RunningDialog &d = dialogOf(host, dialog);
+                                     auto index = d.model.find(itemID);
+                                     return index ? d.items[*index].handle : nullptr;
+                                 });
 }
 
 ASBoolean ASAPI endModal(ADMDialogRef dialog, ASInt32 modalResultID, ASBoolean cancelling) {
-    return gateValue<ASBoolean>(kDialog, "EndModal", 0, [&](Host &host) -> ASBoolean {
-        if (!dialog) return 0;
-        return dialogOf(host, dialog).model.end(modalResultID, cancelling != 0) ? 1 : 0;
-    });
+    return gateValue<ASBoolean>(
+        {kDialog, "EndModal", CallContext::InsideDialogProcedure}, 0, [&](Host &host) -> ASBoolean {
+            if (!dialog) return 0;
+            return dialogOf(host, dialog).model.end(modalResultID, cancelling != 0) ? 1 : 0;
+        });
 }
 
 // ---- ADM Item -------------------------------------------------------------
 
 ADMItemRef ASAPI createItem(ADMDialogRef dialog, ASInt32 itemID, ADMItemType itemType, const ADMRect *bounds,
                             ADMItemNotifyProc notifyProc, ADMUserData userData, ASInt32 options) {
-    return gateValue<ADMItemRef>(kItem, "Create", nullptr, [&](Host &host) {
-        RunningDialog &d = dialogOf(host, dialog);
-        require(itemType != nullptr && bounds != nullptr, "null item kind or rectangle");
-        std::optional<ItemKind> kind = itemKindFromName(itemType);
-        if (!kind)
-            throw HostError(kBadParameterErr, std::string("item kind \"") + itemType + "\" is not offered");
-        ItemBinding &binding = host.dialogs().createItem(d, *kind, itemID, *bounds);
-        DialogItem &item = binding.item();
-        item.notifyProc = notifyProc;
-        item.userData = userData;
-        item.options = options;
-        return binding.handle;
-    });
+    return gateValue<ADMItemRef>(
+        {kItem, "Create", CallContext::InsideDialogProcedure}, nullptr, [&](Host &host) {
+            RunningDialog &d = dialogOf(host, dialog);
+            require(itemType != nullptr && bounds != nullptr, "null item kind or rectangle");
+            std::optional<ItemKind> kind = itemKindFromName(itemType);
+            if (!kind)
+                throw HostError(kBadParameterErr,
+                                std::string("item kind \"") + itemType + "\" is not offered");
+            ItemBinding &binding = host.dialogs().createItem(d, *kind, itemID, *bounds);
+            DialogItem &item = binding.item();
+            item.notifyProc = notifyProc;
+            item.userData = userData;
+            item.options = options;
+            return binding.handle;
+        });
 }
 
 void ASAPI setFont(ADMItemRef item, ADMFont font) {
@@ -145,23 +152,24 @@ void ASAPI setItemDrawProc(ADMItemRef item, ADMItemDrawProc proc) {
 }
 
 void ASAPI defaultNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    gateVoid(kItem, "DefaultNotify", [&](Host &host) {
+    gateVoid({kItem, "DefaultNotify", CallContext::InsideDialogProcedure}, [&](Host &host) {
         ItemBinding &binding = itemOf(host, item);
         host.dialogs().defaultNotify(binding, host.dialogs().handles().notifier(notifier));
     });
 }
 
 ADMDialogRef ASAPI getDialog(ADMItemRef item) {
-    return gateValue<ADMDialogRef>(kItem, "GetDialog", nullptr,
+    return gateValue<ADMDialogRef>({kItem, "GetDialog", CallContext::InsideDialogProcedure}, nullptr,
                                    [&](Host &host) { return itemOf(host, item).dialog->handle; });
 }
 
 ASInt32 ASAPI getID(ADMItemRef item) {
-    return gateValue<ASInt32>(kItem, "GetID", 0, [&](Host &host) { return itemOf(host, item).item().id; });
+    return gateValue<ASInt32>({kItem, "GetID", CallContext::InsideDialogProcedure}, 0,
+                              [&](Host &host) { return itemOf(host, item).item().id; });
 }
 
 ASReal ASAPI getFloatValue(ADMItemRef item) {
-    return gateValue<ASReal>(kItem, "GetFloatValue", 0.0f,
+    return gateValue<ASReal>({kItem, "GetFloatValue", CallContext::InsideDialogProcedure}, 0.0f,
                              [&](Host &host) { return itemOf(host, item).item().value; });
 }
 
@@ -216,50 +224,53 @@ void ASAPI setBooleanValue(ADMItemRef item, ASBoolean value) {
 }
 
 ASBoolean ASAPI getBooleanValue(ADMItemRef item) {
-    return gateValue<ASBoolean>(kItem, "GetBooleanValue", 0, [&](Host &host) -> ASBoolean {
-        return itemOf(host, item).item().checked ? 1 : 0;
-    });
+    return gateValue<ASBoolean>(
+        {kItem, "GetBooleanValue", CallContext::InsideDialogProcedure}, 0,
+        [&](Host &host) -> ASBoolean { return itemOf(host, item).item().checked ? 1 : 0; });
 }
 
 ADMListRef ASAPI getList(ADMItemRef item) {
-    return gateValue<ADMListRef>(kItem, "GetList", nullptr,
+    return gateValue<ADMListRef>({kItem, "GetList", CallContext::InsideDialogProcedure}, nullptr,
                                  [&](Host &host) { return itemOf(host, item).list; });
 }
 
 // ---- ADM List -------------------------------------------------------------
 
 ADMEntryRef ASAPI indexEntry(ADMListRef list, ASInt32 index) {
-    return gateValue<ADMEntryRef>(kList, "IndexEntry", nullptr, [&](Host &host) -> ADMEntryRef {
-        const ItemBinding &binding = host.dialogs().handles().list(list);
-        if (index < 0 || static_cast<std::size_t>(index) >= binding.entries.size()) return nullptr;
-        return binding.entries[static_cast<std::size_t>(index)]->handle;
-    });
+    return gateValue<ADMEntryRef>(
+        {kList, "IndexEntry", CallContext::InsideDialogProcedure}, nullptr, [&](Host &host) -> ADMEntryRef {
+            const ItemBinding &binding = host.dialogs().handles().list(list);
+            if (index < 0 || static_cast<std::size_t>(index) >= binding.entries.size()) return nullptr;
+            return binding.entries[static_cast<std::size_t>(index)]->handle;
+        });
 }
 
 ADMEntryRef ASAPI getActiveEntry(ADMListRef list) {
-    return gateValue<ADMEntryRef>(kList, "GetActiveEntry", nullptr, [&](Host &host) -> ADMEntryRef {
-        for (const EntryBinding *entry : host.dialogs().handles().list(list).entries)
-            if (entry->entry().selected) return entry->handle;
-        return nullptr;
-    });
+    return gateValue<ADMEntryRef>({kList, "GetActiveEntry", CallContext::InsideDialogProcedure}, nullptr,
+                                  [&](Host &host) -> ADMEntryRef {
+                                      for (const EntryBinding *entry :
+                                           host.dialogs().handles().list(list).entries)
+                                          if (entry->entry().selected) return entry->handle;
+                                      return nullptr;
+                                  });
 }
 
 ASInt32 ASAPI numberOfEntries(ADMListRef list) {
-    return gateValue<ASInt32>(kList, "NumberOfEntries", 0, [&](Host &host) {
-        return static_cast<ASInt32>(host.dialogs().handles().list(list).entries.size());
-    });
+    return gateValue<ASInt32>(
+        {kList, "NumberOfEntries", CallContext::InsideDialogProcedure}, 0,
+        [&](Host &host) { return static_cast<ASInt32>(host.dialogs().handles().list(list).entries.size()); });
 }
 
 // ---- ADM Entry ------------------------------------------------------------
 
 ADMEntryRef ASAPI createEntry(ADMListRef list) {
-    return gateValue<ADMEntryRef>(kEntry, "Create", nullptr, [&](Host &host) {
-        return host.dialogs().createEntry(host.dialogs().handles().list(list)).handle;
-    });
+    return gateValue<ADMEntryRef>(
+        {kEntry, "Create", CallContext::InsideDialogProcedure}, nullptr,
+        [&](Host &host) { return host.dialogs().createEntry(host.dialogs().handles().list(list)).handle; });
 }
 
 void ASAPI setEntryText(ADMEntryRef entry, const char *text) {
-    gateVoid(kEntry, "SetText", [&](Host &host) {
+    gateVoid({kEntry, "SetText", CallContext::InsideDialogProcedure}, [&](Host &host) {
         EntryBinding &binding = host.dialogs().handles().entry(entry);
         ListEntry &e = binding.entry();
         e.text = admText(text);
@@ -268,17 +279,17 @@ void ASAPI setEntryText(ADMEntryRef entry, const char *text) {
 }
 
 void ASAPI setEntryID(ADMEntryRef entry, ASInt32 entryID) {
-    gateVoid(kEntry, "SetID",
+    gateVoid({kEntry, "SetID", CallContext::InsideDialogProcedure},
              [&](Host &host) { host.dialogs().handles().entry(entry).entry().id = entryID; });
 }
 
 ASInt32 ASAPI getEntryID(ADMEntryRef entry) {
-    return gateValue<ASInt32>(kEntry, "GetID", 0,
+    return gateValue<ASInt32>({kEntry, "GetID", CallContext::InsideDialogProcedure}, 0,
                               [&](Host &host) { return host.dialogs().handles().entry(entry).entry().id; });
 }
 
 void ASAPI selectEntry(ADMEntryRef entry, ASBoolean select) {
-    gateVoid(kEntry, "Select", [&](Host &host) {
+    gateVoid({kEntry, "Select", CallContext::InsideDialogProcedure}, [&](Host &host) {
         EntryBinding &binding = host.dialogs().handles().entry(entry);
         binding.item->model().selectEntry(binding.item->index, binding.index, select != 0);
     });
@@ -287,44 +298,67 @@ void ASAPI selectEntry(ADMEntryRef entry, ASBoolean select) {
 // ---- ADM Notifier ---------------------------------------------------------
 
 ASBoolean ASAPI isNotifierType(ADMNotifierRef notifier, const char *type) {
-    return gateValue<ASBoolean>(kNotifier, "IsNotifierType", 0, [&](Host &host) -> ASBoolean {
-        const NotifierBinding &binding = host.dialogs().handles().notifier(notifier);
-        return type && binding.type == type ? 1 : 0;
-    });
+    return gateValue<ASBoolean>(
+        {kNotifier, "IsNotifierType", CallContext::InsideDialogProcedure}, 0, [&](Host &host) -> ASBoolean {
+            const NotifierBinding &binding = host.dialogs().handles().notifier(notifier);
+            return type && binding.type == type ? 1 : 0;
+        });
 }
 
 // ---- tables ---------------------------------------------------------------
 
-const ADMDialogSuite kDialogTable = {modal,         setBoundsRect,     getBoundsRect,
-                                     setDialogText, setDialogDrawProc, defaultDraw,
-                                     getPluginRef,  getItem,           endModal};
+const ADMDialogSuite kDialogTable = {
+    .Modal = modal,
+    .SetBoundsRect = setBoundsRect,
+    .GetBoundsRect = getBoundsRect,
+    .SetText = setDialogText,
+    .SetDrawProc = setDialogDrawProc,
+    .DefaultDraw = defaultDraw,
+    .GetPluginRef = getPluginRef,
+    .GetItem = getItem,
+    .EndModal = endModal,
+};
 
-const ADMItemSuite kItemTable = {createItem,
-                                 setFont,
-                                 setJustify,
-                                 setItemText,
-                                 setNotifyProc,
-                                 setItemDrawProc,
-                                 defaultNotify,
-                                 getDialog,
-                                 getID,
-                                 getFloatValue,
-                                 setFloatValue,
-                                 setMinFloatValue,
-                                 setUnits,
-                                 setSmallIncrement,
-                                 setLargeIncrement,
-                                 setTipString,
-                                 enable,
-                                 activate,
-                                 invalidate,
-                                 setBooleanValue,
-                                 getBooleanValue,
-                                 getList};
+const ADMItemSuite kItemTable = {
+    .Create = createItem,
+    .SetFont = setFont,
+    .SetJustify = setJustify,
+    .SetText = setItemText,
+    .SetNotifyProc = setNotifyProc,
+    .SetDrawProc = setItemDrawProc,
+    .DefaultNotify = defaultNotify,
+    .GetDialog = getDialog,
+    .GetID = getID,
+    .GetFloatValue = getFloatValue,
+    .SetFloatValue = setFloatValue,
+    .SetMinFloatValue = setMinFloatValue,
+    .SetUnits = setUnits,
+    .SetSmallIncrement = setSmallIncrement,
+    .SetLargeIncrement = setLargeIncrement,
+    .SetTipString = setTipString,
+    .Enable = enable,
+    .Activate = activate,
+    .Invalidate = invalidate,
+    .SetBooleanValue = setBooleanValue,
+    .GetBooleanValue = getBooleanValue,
+    .GetList = getList,
+};
 
-const ADMListSuite kListTable = {indexEntry, getActiveEntry, numberOfEntries};
-const ADMEntrySuite kEntryTable = {createEntry, setEntryText, setEntryID, getEntryID, selectEntry};
-const ADMNotifierSuite kNotifierTable = {isNotifierType};
+const ADMListSuite kListTable = {
+    .IndexEntry = indexEntry,
+    .GetActiveEntry = getActiveEntry,
+    .NumberOfEntries = numberOfEntries,
+};
+const ADMEntrySuite kEntryTable = {
+    .Create = createEntry,
+    .SetText = setEntryText,
+    .SetID = setEntryID,
+    .GetID = getEntryID,
+    .Select = selectEntry,
+};
+const ADMNotifierSuite kNotifierTable = {
+    .IsNotifierType = isNotifierType,
+};
 const ASNoOperations kNoOperations = {nullptr};
 
 } // namespace

@@ -19,7 +19,7 @@ constexpr const char *kIcon = kADMIconSuite;
 
 // Runs `paint` on the recording drawer behind `drawer`, through the gate.
 template <class Paint> void paint(const char *operation, ADMDrawerRef drawer, Paint &&body) {
-    gateVoid(kDrawer, operation,
+    gateVoid({kDrawer, operation, CallContext::InsideDrawingProcedure},
              [&](Host &host) { body(host, host.dialogs().handles().drawer(drawer).drawer); });
 }
 
@@ -95,36 +95,53 @@ void ASAPI drawIcon(ADMDrawerRef drawer, ADMIconRef icon, const ADMPoint *topLef
 // ---- ADM Icon -------------------------------------------------------------
 
 ADMIconRef ASAPI getFromResource(SPPluginRef plugin, const char *, ASInt32 iconID, ASInt32) {
-    return gateValue<ADMIconRef>(kIcon, "GetFromResource", nullptr, [&](Host &host) -> ADMIconRef {
-        const LoadedPlugin *owner = host.plugins().find(plugin);
-        require(owner != nullptr, "unknown plug-in reference");
-        std::optional<IconResource> icon = owner->resources.icon(iconID);
-        if (!icon) return nullptr;
-        auto picture = std::make_shared<IconPicture>(IconPicture{icon->svg, icon->width, icon->height});
-        return host.dialogs().handles().addIcon(std::move(picture), plugin);
-    });
+    return gateValue<ADMIconRef>(
+        {kIcon, "GetFromResource", CallContext::AnyTime}, nullptr, [&](Host &host) -> ADMIconRef {
+            const LoadedPlugin *owner = host.plugins().find(plugin);
+            require(owner != nullptr, "unknown plug-in reference");
+            std::optional<IconResource> icon = owner->resources.icon(iconID);
+            if (!icon) return nullptr;
+            auto picture = std::make_shared<IconPicture>(IconPicture{icon->svg, icon->width, icon->height});
+            return host.dialogs().handles().addIcon(std::move(picture), plugin);
+        });
 }
 
 void ASAPI destroyIcon(ADMIconRef icon) {
-    gateVoid(kIcon, "Destroy", [&](Host &host) {
+    gateVoid({kIcon, "Destroy", CallContext::AnyTime}, [&](Host &host) {
         if (icon) host.dialogs().handles().destroyIcon(icon);
     });
 }
 
 ASInt32 ASAPI getWidth(ADMIconRef icon) {
-    return gateValue<ASInt32>(kIcon, "GetWidth", 0,
+    return gateValue<ASInt32>({kIcon, "GetWidth", CallContext::AnyTime}, 0,
                               [&](Host &host) { return host.dialogs().handles().icon(icon).picture->width; });
 }
 
 ASInt32 ASAPI getHeight(ADMIconRef icon) {
-    return gateValue<ASInt32>(kIcon, "GetHeight", 0, [&](Host &host) {
+    return gateValue<ASInt32>({kIcon, "GetHeight", CallContext::AnyTime}, 0, [&](Host &host) {
         return host.dialogs().handles().icon(icon).picture->height;
     });
 }
 
-const ADMDrawerSuite kDrawerTable = {setADMColor, setRGBColor,   fillRect, frameRect,        clearRect, clear,
-                                     drawLine,    setDrawerFont, drawText, drawTextCentered, drawIcon};
-const ADMIconSuite kIconTable = {getFromResource, destroyIcon, getWidth, getHeight};
+const ADMDrawerSuite kDrawerTable = {
+    .SetADMColor = setADMColor,
+    .SetRGBColor = setRGBColor,
+    .FillRect = fillRect,
+    .FrameRect = frameRect,
+    .ClearRect = clearRect,
+    .Clear = clear,
+    .DrawLine = drawLine,
+    .SetFont = setDrawerFont,
+    .DrawText = drawText,
+    .DrawTextCentered = drawTextCentered,
+    .DrawIcon = drawIcon,
+};
+const ADMIconSuite kIconTable = {
+    .GetFromResource = getFromResource,
+    .Destroy = destroyIcon,
+    .GetWidth = getWidth,
+    .GetHeight = getHeight,
+};
 
 } // namespace
 

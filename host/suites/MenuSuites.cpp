@@ -23,7 +23,7 @@ void requirePlugin(Host &host, SPPluginRef ref) {
 AIErr ASAPI addMenuItem(SPPluginRef self, const char *keyName, const AIPlatformAddMenuItemDataUS_C *data,
                         ASInt32 options, AIMenuItemHandle *item) {
     if (item) *item = nullptr;
-    return gate(kMenu, "AddMenuItem", [&](Host &host) {
+    return gate({kMenu, "AddMenuItem", CallContext::DuringMessage}, [&](Host &host) {
         requirePlugin(host, self);
         require(data && data->groupName, "null menu item record");
         std::u16string text = host.strings().text(data->itemText);
@@ -37,7 +37,7 @@ AIErr ASAPI addMenuItem(SPPluginRef self, const char *keyName, const AIPlatformA
 AIErr ASAPI addMenuGroupAsSubMenu(const char *name, ASInt32 options, AIMenuItemHandle parentItem,
                                   AIMenuGroup *group) {
     if (group) *group = nullptr;
-    return gate(kMenu, "AddMenuGroupAsSubMenu", [&](Host &host) {
+    return gate({kMenu, "AddMenuGroupAsSubMenu", CallContext::DuringMessage}, [&](Host &host) {
         require(name != nullptr, "null group name");
         AIMenuGroup g = host.menus().addSubmenuGroup(name, options, parentItem);
         if (group) *group = g;
@@ -46,7 +46,7 @@ AIErr ASAPI addMenuGroupAsSubMenu(const char *name, ASInt32 options, AIMenuItemH
 }
 
 AIErr ASAPI countMenuGroups(ASInt32 *count) {
-    return gate(kMenu, "CountMenuGroups", [&](Host &host) {
+    return gate({kMenu, "CountMenuGroups", CallContext::AnyTime}, [&](Host &host) {
         require(count != nullptr, "null count address");
         *count = static_cast<ASInt32>(host.menus().groups().size());
         return kNoErr;
@@ -55,7 +55,7 @@ AIErr ASAPI countMenuGroups(ASInt32 *count) {
 
 AIErr ASAPI getNthMenuGroup(ASInt32 n, AIMenuGroup *group) {
     if (group) *group = nullptr;
-    return gate(kMenu, "GetNthMenuGroup", [&](Host &host) {
+    return gate({kMenu, "GetNthMenuGroup", CallContext::AnyTime}, [&](Host &host) {
         const auto &groups = host.menus().groups();
         require(group != nullptr, "null group address");
         require(n >= 0 && static_cast<std::size_t>(n) < groups.size(), "menu group index out of range");
@@ -66,7 +66,7 @@ AIErr ASAPI getNthMenuGroup(ASInt32 n, AIMenuGroup *group) {
 
 AIErr ASAPI getMenuGroupName(AIMenuGroup group, const char **name) {
     if (name) *name = nullptr;
-    return gate(kMenu, "GetMenuGroupName", [&](Host &host) {
+    return gate({kMenu, "GetMenuGroupName", CallContext::AnyTime}, [&](Host &host) {
         const MenuGroup *g = host.menus().group(group);
         require(g != nullptr && name != nullptr, "stale menu group");
         *name = g->name.c_str();
@@ -76,7 +76,7 @@ AIErr ASAPI getMenuGroupName(AIMenuGroup group, const char **name) {
 
 AIErr ASAPI addNotifier(SPPluginRef self, const char *name, const char *type, AINotifierHandle *notifier) {
     if (notifier) *notifier = nullptr;
-    return gate(kNotifier, "AddNotifier", [&](Host &host) {
+    return gate({kNotifier, "AddNotifier", CallContext::DuringMessage}, [&](Host &host) {
         requirePlugin(host, self);
         require(name && type, "null notifier name or type");
         AINotifierHandle h = host.notifiers().add(self, name, type);
@@ -87,7 +87,7 @@ AIErr ASAPI addNotifier(SPPluginRef self, const char *name, const char *type, AI
 
 AIErr ASAPI pushAppContext(SPPluginRef plugin, AIAppContextHandle *context) {
     if (context) *context = nullptr;
-    return gate(kContext, "PushAppContext", [&](Host &host) {
+    return gate({kContext, "PushAppContext", CallContext::DuringMessage}, [&](Host &host) {
         requirePlugin(host, plugin);
         require(context != nullptr, "null context address");
         *context = host.notifiers().pushContext(plugin);
@@ -96,16 +96,26 @@ AIErr ASAPI pushAppContext(SPPluginRef plugin, AIAppContextHandle *context) {
 }
 
 AIErr ASAPI popAppContext(AIAppContextHandle context) {
-    return gate(kContext, "PopAppContext", [&](Host &host) {
+    return gate({kContext, "PopAppContext", CallContext::DuringMessage}, [&](Host &host) {
         require(host.notifiers().popContext(context), "pop of a context that is not the innermost");
         return kNoErr;
     });
 }
 
-const AIMenuSuite kMenuTable = {addMenuItem, addMenuGroupAsSubMenu, countMenuGroups, getNthMenuGroup,
-                                getMenuGroupName};
-const AINotifierSuite kNotifierTable = {addNotifier};
-const AIAppContextSuite kContextTable = {pushAppContext, popAppContext};
+const AIMenuSuite kMenuTable = {
+    .AddMenuItem = addMenuItem,
+    .AddMenuGroupAsSubMenu = addMenuGroupAsSubMenu,
+    .CountMenuGroups = countMenuGroups,
+    .GetNthMenuGroup = getNthMenuGroup,
+    .GetMenuGroupName = getMenuGroupName,
+};
+const AINotifierSuite kNotifierTable = {
+    .AddNotifier = addNotifier,
+};
+const AIAppContextSuite kContextTable = {
+    .PushAppContext = pushAppContext,
+    .PopAppContext = popAppContext,
+};
 
 } // namespace
 

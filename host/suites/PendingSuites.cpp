@@ -1,13 +1,17 @@
 // The suites of the document, its art, styles, text, preferences and fonts,
 // registered under their names and versions so a plug-in can acquire them,
-// with every operation answering kCantHappenErr until this host implements
-// the family. Each family leaves this file when its own file takes over.
+// with every operation failing with 'CANT' until this host implements the
+// family. Each operation passes the gate under its own suite and operation
+// name and context, so it is traced, checked and can be injected like any
+// other; the gate files the 'CANT' as a host fault, not the plug-in's. Each
+// family leaves this file when its own file takes over.
+#include <algorithm>
+#include <cstddef>
 #include <type_traits>
 
 #include "CallGate.h"
 #include "Host.h"
 #include "SuiteRegistry.h"
-
 #include "AIPreference.h"
 #include "AIFont.h"
 #include "AIArt.h"
@@ -29,12 +33,18 @@
 namespace vyn::host {
 namespace {
 
-// An operation this host does not offer yet: fails through the gate, so the
-// call is traced and can be injected like any other.
-template <class F> struct NotOffered;
-template <class R, class... A> struct NotOffered<R(ASAPI *)(A...)> {
-    static R ASAPI call(A...) {
-        ASErr code = gate("pending suite", "operation", [](Host &) -> ASErr {
+// A string literal as a template argument: an operation's names live in
+// the template parameter object, one address per name.
+template <std::size_t N> struct Literal {
+    char text[N];
+    constexpr Literal(const char (&s)[N]) { std::copy_n(s, N, text); }
+};
+
+// Converts to any suite function pointer type: the function it yields fails
+// through the gate as the named operation.
+template <Literal Suite, Literal Name, CallContext Context> struct NotOffered {
+    template <class R, class... A> static R ASAPI call(A...) {
+        ASErr code = gate({Suite.text, Name.text, Context}, [](Host &) -> ASErr {
             throw HostError(kCantHappenErr, "this operation is not offered by the stand-in host yet");
         });
         if constexpr (std::is_same_v<R, ASErr>)
@@ -42,163 +52,115 @@ template <class R, class... A> struct NotOffered<R(ASAPI *)(A...)> {
         else if constexpr (!std::is_void_v<R>)
             return R{};
     }
+    template <class R, class... A> using Function = R(ASAPI *)(A...);
+    template <class R, class... A> constexpr operator Function<R, A...>() const { return &call<R, A...>; }
 };
 
-#define VYN_NOT_OFFERED(table, field) table.field = &NotOffered<decltype(table.field)>::call
+#define VYN_NOT_OFFERED(suite, operation, context)                                                           \
+    .operation = NotOffered<suite, #operation, CallContext::context> {}
 
-AIPreferenceSuite makeAIPreferenceSuite() {
-    AIPreferenceSuite t{};
-    VYN_NOT_OFFERED(t, GetBooleanPreference);
-    VYN_NOT_OFFERED(t, PutBooleanPreference);
-    VYN_NOT_OFFERED(t, GetRealPreference);
-    VYN_NOT_OFFERED(t, PutRealPreference);
-    VYN_NOT_OFFERED(t, GetStringPreference);
-    VYN_NOT_OFFERED(t, PutStringPreference);
-    return t;
-}
-const AIPreferenceSuite kAIPreferenceSuiteTable = makeAIPreferenceSuite();
+const AIPreferenceSuite kAIPreferenceSuiteTable = {
+    VYN_NOT_OFFERED(kAIPreferenceSuite, GetBooleanPreference, AnyTime),
+    VYN_NOT_OFFERED(kAIPreferenceSuite, PutBooleanPreference, AnyTime),
+    VYN_NOT_OFFERED(kAIPreferenceSuite, GetRealPreference, AnyTime),
+    VYN_NOT_OFFERED(kAIPreferenceSuite, PutRealPreference, AnyTime),
+    VYN_NOT_OFFERED(kAIPreferenceSuite, GetStringPreference, AnyTime),
+    VYN_NOT_OFFERED(kAIPreferenceSuite, PutStringPreference, AnyTime),
+};
 
-AIFontSuite makeAIFontSuite() {
-    AIFontSuite t{};
-    VYN_NOT_OFFERED(t, CountFonts);
-    VYN_NOT_OFFERED(t, IndexFontList);
-    VYN_NOT_OFFERED(t, FontKeyFromPlatformFont);
-    VYN_NOT_OFFERED(t, GetFontName);
-    VYN_NOT_OFFERED(t, ATEFontFromFontKey);
-    return t;
-}
-const AIFontSuite kAIFontSuiteTable = makeAIFontSuite();
+const AIFontSuite kAIFontSuiteTable = {
+    VYN_NOT_OFFERED(kAIFontSuite, CountFonts, AnyTime),
+    VYN_NOT_OFFERED(kAIFontSuite, IndexFontList, AnyTime),
+    VYN_NOT_OFFERED(kAIFontSuite, FontKeyFromPlatformFont, AnyTime),
+    VYN_NOT_OFFERED(kAIFontSuite, GetFontName, AnyTime),
+    VYN_NOT_OFFERED(kAIFontSuite, ATEFontFromFontKey, AnyTime),
+};
 
-AIArtSuite makeAIArtSuite() {
-    AIArtSuite t{};
-    VYN_NOT_OFFERED(t, NewArt);
-    VYN_NOT_OFFERED(t, DisposeArt);
-    VYN_NOT_OFFERED(t, GetArtType);
-    VYN_NOT_OFFERED(t, GetArtUserAttr);
-    VYN_NOT_OFFERED(t, SetArtUserAttr);
-    VYN_NOT_OFFERED(t, ValidArt);
-    VYN_NOT_OFFERED(t, GetFirstArtOfLayer);
-    VYN_NOT_OFFERED(t, GetArtFirstChild);
-    VYN_NOT_OFFERED(t, SetArtCenterPointVisible);
-    return t;
-}
-const AIArtSuite kAIArtSuiteTable = makeAIArtSuite();
+const AIArtSuite kAIArtSuiteTable = {
+    VYN_NOT_OFFERED(kAIArtSuite, NewArt, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, DisposeArt, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, GetArtType, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, GetArtUserAttr, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, SetArtUserAttr, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, ValidArt, AnyTime),
+    VYN_NOT_OFFERED(kAIArtSuite, GetFirstArtOfLayer, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, GetArtFirstChild, DocumentOpen),
+    VYN_NOT_OFFERED(kAIArtSuite, SetArtCenterPointVisible, DocumentOpen),
+};
 
-AIPathSuite makeAIPathSuite() {
-    AIPathSuite t{};
-    VYN_NOT_OFFERED(t, GetPathSegmentCount);
-    VYN_NOT_OFFERED(t, SetPathSegmentCount);
-    VYN_NOT_OFFERED(t, GetPathSegments);
-    VYN_NOT_OFFERED(t, SetPathSegments);
-    VYN_NOT_OFFERED(t, GetPathClosed);
-    VYN_NOT_OFFERED(t, SetPathClosed);
-    return t;
-}
-const AIPathSuite kAIPathSuiteTable = makeAIPathSuite();
+const AIPathSuite kAIPathSuiteTable = {
+    VYN_NOT_OFFERED(kAIPathSuite, GetPathSegmentCount, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathSuite, SetPathSegmentCount, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathSuite, GetPathSegments, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathSuite, SetPathSegments, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathSuite, GetPathClosed, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathSuite, SetPathClosed, DocumentOpen),
+};
 
-AIPathStyleSuite makeAIPathStyleSuite() {
-    AIPathStyleSuite t{};
-    VYN_NOT_OFFERED(t, GetPathStyle);
-    VYN_NOT_OFFERED(t, SetPathStyle);
-    VYN_NOT_OFFERED(t, GetCurrentPathStyle);
-    return t;
-}
-const AIPathStyleSuite kAIPathStyleSuiteTable = makeAIPathStyleSuite();
+const AIPathStyleSuite kAIPathStyleSuiteTable = {
+    VYN_NOT_OFFERED(kAIPathStyleSuite, GetPathStyle, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathStyleSuite, SetPathStyle, DocumentOpen),
+    VYN_NOT_OFFERED(kAIPathStyleSuite, GetCurrentPathStyle, DocumentOpen),
+};
 
-AIRealMathSuite makeAIRealMathSuite() {
-    AIRealMathSuite t{};
-    VYN_NOT_OFFERED(t, AIRealMatrixSetTranslate);
-    return t;
-}
-const AIRealMathSuite kAIRealMathSuiteTable = makeAIRealMathSuite();
+const AIRealMathSuite kAIRealMathSuiteTable = {
+    VYN_NOT_OFFERED(kAIRealMathSuite, AIRealMatrixSetTranslate, AnyTime),
+};
 
-AITransformArtSuite makeAITransformArtSuite() {
-    AITransformArtSuite t{};
-    VYN_NOT_OFFERED(t, TransformArt);
-    return t;
-}
-const AITransformArtSuite kAITransformArtSuiteTable = makeAITransformArtSuite();
+const AITransformArtSuite kAITransformArtSuiteTable = {
+    VYN_NOT_OFFERED(kAITransformArtSuite, TransformArt, DocumentOpen),
+};
 
-AILayerSuite makeAILayerSuite() {
-    AILayerSuite t{};
-    VYN_NOT_OFFERED(t, CountLayers);
-    VYN_NOT_OFFERED(t, GetNthLayer);
-    VYN_NOT_OFFERED(t, GetCurrentLayer);
-    VYN_NOT_OFFERED(t, InsertLayer);
-    VYN_NOT_OFFERED(t, GetLayerTitle);
-    VYN_NOT_OFFERED(t, SetLayerTitle);
-    VYN_NOT_OFFERED(t, GetLayerEditable);
-    return t;
-}
-const AILayerSuite kAILayerSuiteTable = makeAILayerSuite();
+const AILayerSuite kAILayerSuiteTable = {
+    VYN_NOT_OFFERED(kAILayerSuite, CountLayers, DocumentOpen),
+    VYN_NOT_OFFERED(kAILayerSuite, GetNthLayer, DocumentOpen),
+    VYN_NOT_OFFERED(kAILayerSuite, GetCurrentLayer, DocumentOpen),
+    VYN_NOT_OFFERED(kAILayerSuite, InsertLayer, DocumentOpen),
+    VYN_NOT_OFFERED(kAILayerSuite, GetLayerTitle, DocumentOpen),
+    VYN_NOT_OFFERED(kAILayerSuite, SetLayerTitle, DocumentOpen),
+    VYN_NOT_OFFERED(kAILayerSuite, GetLayerEditable, DocumentOpen),
+};
 
-AIDocumentSuite makeAIDocumentSuite() {
-    AIDocumentSuite t{};
-    VYN_NOT_OFFERED(t, GetDocumentColorModel);
-    return t;
-}
-const AIDocumentSuite kAIDocumentSuiteTable = makeAIDocumentSuite();
+const AIDocumentSuite kAIDocumentSuiteTable = {
+    VYN_NOT_OFFERED(kAIDocumentSuite, GetDocumentColorModel, DocumentOpen),
+};
 
-AIMdMemorySuite makeAIMdMemorySuite() {
-    AIMdMemorySuite t{};
-    VYN_NOT_OFFERED(t, MdMemoryDisposeHandle);
-    return t;
-}
-const AIMdMemorySuite kAIMdMemorySuiteTable = makeAIMdMemorySuite();
+const AIMdMemorySuite kAIMdMemorySuiteTable = {
+    VYN_NOT_OFFERED(kAIMdMemorySuite, MdMemoryDisposeHandle, AnyTime),
+};
 
-AITextFrameSuite makeAITextFrameSuite() {
-    AITextFrameSuite t{};
-    VYN_NOT_OFFERED(t, NewPointText);
-    VYN_NOT_OFFERED(t, GetPointTextAnchor);
-    VYN_NOT_OFFERED(t, GetATETextRange);
-    return t;
-}
-const AITextFrameSuite kAITextFrameSuiteTable = makeAITextFrameSuite();
+const AITextFrameSuite kAITextFrameSuiteTable = {
+    VYN_NOT_OFFERED(kAITextFrameSuite, NewPointText, DocumentOpen),
+    VYN_NOT_OFFERED(kAITextFrameSuite, GetPointTextAnchor, DocumentOpen),
+    VYN_NOT_OFFERED(kAITextFrameSuite, GetATETextRange, DocumentOpen),
+};
 
-AIATEPaintSuite makeAIATEPaintSuite() {
-    AIATEPaintSuite t{};
-    VYN_NOT_OFFERED(t, CreateATEApplicationPaint);
-    return t;
-}
-const AIATEPaintSuite kAIATEPaintSuiteTable = makeAIATEPaintSuite();
+const AIATEPaintSuite kAIATEPaintSuiteTable = {
+    VYN_NOT_OFFERED(kAIATEPaintSuite, CreateATEApplicationPaint, AnyTime),
+};
 
-AITagSuite makeAITagSuite() {
-    AITagSuite t{};
-    VYN_NOT_OFFERED(t, SetTag);
-    VYN_NOT_OFFERED(t, GetTag);
-    return t;
-}
-const AITagSuite kAITagSuiteTable = makeAITagSuite();
+const AITagSuite kAITagSuiteTable = {
+    VYN_NOT_OFFERED(kAITagSuite, SetTag, DocumentOpen),
+    VYN_NOT_OFFERED(kAITagSuite, GetTag, DocumentOpen),
+};
 
-AIMatchingArtSuite makeAIMatchingArtSuite() {
-    AIMatchingArtSuite t{};
-    VYN_NOT_OFFERED(t, GetMatchingArt);
-    return t;
-}
-const AIMatchingArtSuite kAIMatchingArtSuiteTable = makeAIMatchingArtSuite();
+const AIMatchingArtSuite kAIMatchingArtSuiteTable = {
+    VYN_NOT_OFFERED(kAIMatchingArtSuite, GetMatchingArt, DocumentOpen),
+};
 
-AICustomColorSuite makeAICustomColorSuite() {
-    AICustomColorSuite t{};
-    VYN_NOT_OFFERED(t, GetCustomColor);
-    VYN_NOT_OFFERED(t, GetCustomColorName);
-    return t;
-}
-const AICustomColorSuite kAICustomColorSuiteTable = makeAICustomColorSuite();
+const AICustomColorSuite kAICustomColorSuiteTable = {
+    VYN_NOT_OFFERED(kAICustomColorSuite, GetCustomColor, DocumentOpen),
+    VYN_NOT_OFFERED(kAICustomColorSuite, GetCustomColorName, DocumentOpen),
+};
 
-AIPatternSuite makeAIPatternSuite() {
-    AIPatternSuite t{};
-    VYN_NOT_OFFERED(t, GetPatternName);
-    return t;
-}
-const AIPatternSuite kAIPatternSuiteTable = makeAIPatternSuite();
+const AIPatternSuite kAIPatternSuiteTable = {
+    VYN_NOT_OFFERED(kAIPatternSuite, GetPatternName, DocumentOpen),
+};
 
-AIGradientSuite makeAIGradientSuite() {
-    AIGradientSuite t{};
-    VYN_NOT_OFFERED(t, GetGradientName);
-    VYN_NOT_OFFERED(t, GetGradientType);
-    return t;
-}
-const AIGradientSuite kAIGradientSuiteTable = makeAIGradientSuite();
+const AIGradientSuite kAIGradientSuiteTable = {
+    VYN_NOT_OFFERED(kAIGradientSuite, GetGradientName, DocumentOpen),
+    VYN_NOT_OFFERED(kAIGradientSuite, GetGradientType, DocumentOpen),
+};
 
 #undef VYN_NOT_OFFERED
 

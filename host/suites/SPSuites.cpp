@@ -26,7 +26,7 @@ LoadedPlugin &pluginOf(Host &host, SPPluginRef ref) {
 
 SPErr ASAPI acquireSuite(const char *name, ASInt32 version, const void **suite) {
     if (suite) *suite = nullptr;
-    return gate(kBasic, "AcquireSuite", [&](Host &host) {
+    return gate({kBasic, "AcquireSuite", CallContext::AnyTime}, [&](Host &host) {
         require(name && suite, "null suite name or result address");
         host.trace().annotate(std::string(name) + " " + std::to_string(version));
         *suite = host.registry().acquire(name, version);
@@ -35,7 +35,7 @@ SPErr ASAPI acquireSuite(const char *name, ASInt32 version, const void **suite) 
 }
 
 SPErr ASAPI releaseSuite(const char *name, ASInt32 version) {
-    return gate(kBasic, "ReleaseSuite", [&](Host &host) {
+    return gate({kBasic, "ReleaseSuite", CallContext::AnyTime}, [&](Host &host) {
         require(name != nullptr, "null suite name");
         host.trace().annotate(std::string(name) + " " + std::to_string(version));
         host.registry().release(name, version);
@@ -45,7 +45,7 @@ SPErr ASAPI releaseSuite(const char *name, ASInt32 version) {
 
 SPErr ASAPI allocateBlock(size_t size, void **block) {
     if (block) *block = nullptr;
-    return gate(kBasic, "AllocateBlock", [&](Host &host) -> ASErr {
+    return gate({kBasic, "AllocateBlock", CallContext::AnyTime}, [&](Host &host) -> ASErr {
         require(block != nullptr, "null block address");
         LoadedPlugin *caller = host.plugins().current();
         *block = host.blocks().allocate(size, caller ? caller->ref : nullptr);
@@ -54,7 +54,7 @@ SPErr ASAPI allocateBlock(size_t size, void **block) {
 }
 
 SPErr ASAPI freeBlock(void *block) {
-    return gate(kBasic, "FreeBlock", [&](Host &host) {
+    return gate({kBasic, "FreeBlock", CallContext::AnyTime}, [&](Host &host) {
         if (block) require(host.blocks().free(block), "free of a block the host never handed out");
         return kNoErr;
     });
@@ -62,7 +62,7 @@ SPErr ASAPI freeBlock(void *block) {
 
 SPErr ASAPI getCurrentPlugin(SPPluginRef *plugin) {
     if (plugin) *plugin = nullptr;
-    return gate(kAccess, "GetCurrentPlugin", [&](Host &host) -> ASErr {
+    return gate({kAccess, "GetCurrentPlugin", CallContext::DuringMessage}, [&](Host &host) -> ASErr {
         require(plugin != nullptr, "null result address");
         LoadedPlugin *current = host.plugins().current();
         if (!current) throw HostError(kBadContextErr, "no plug-in is being called");
@@ -73,7 +73,7 @@ SPErr ASAPI getCurrentPlugin(SPPluginRef *plugin) {
 
 SPErr ASAPI acquirePlugin(SPPluginRef plugin, SPAccessRef *access) {
     if (access) *access = nullptr;
-    return gate(kAccess, "AcquirePlugin", [&](Host &host) {
+    return gate({kAccess, "AcquirePlugin", CallContext::AnyTime}, [&](Host &host) {
         require(access != nullptr, "null result address");
         LoadedPlugin &p = pluginOf(host, plugin);
         ++p.pins;
@@ -83,7 +83,7 @@ SPErr ASAPI acquirePlugin(SPPluginRef plugin, SPAccessRef *access) {
 }
 
 SPErr ASAPI releasePlugin(SPAccessRef access) {
-    return gate(kAccess, "ReleasePlugin", [&](Host &host) {
+    return gate({kAccess, "ReleasePlugin", CallContext::AnyTime}, [&](Host &host) {
         LoadedPlugin *p = host.plugins().accessRefs().find(access);
         require(p != nullptr, "unknown access reference");
         --p->pins;
@@ -93,16 +93,27 @@ SPErr ASAPI releasePlugin(SPAccessRef access) {
 }
 
 SPErr ASAPI setPluginName(SPPluginRef plugin, const char *name) {
-    return gate(kPlugins, "SetPluginName", [&](Host &host) {
+    return gate({kPlugins, "SetPluginName", CallContext::DuringMessage}, [&](Host &host) {
         require(name != nullptr, "null plug-in name");
         pluginOf(host, plugin).registeredName = name;
         return kNoErr;
     });
 }
 
-const SPBasicSuite kBasicTable = {acquireSuite, releaseSuite, allocateBlock, freeBlock};
-const SPAccessSuite kAccessTable = {getCurrentPlugin, acquirePlugin, releasePlugin};
-const SPPluginsSuite kPluginsTable = {setPluginName};
+const SPBasicSuite kBasicTable = {
+    .AcquireSuite = acquireSuite,
+    .ReleaseSuite = releaseSuite,
+    .AllocateBlock = allocateBlock,
+    .FreeBlock = freeBlock,
+};
+const SPAccessSuite kAccessTable = {
+    .GetCurrentPlugin = getCurrentPlugin,
+    .AcquirePlugin = acquirePlugin,
+    .ReleasePlugin = releasePlugin,
+};
+const SPPluginsSuite kPluginsTable = {
+    .SetPluginName = setPluginName,
+};
 
 } // namespace
 

@@ -13,7 +13,7 @@ constexpr const char *kSuite = kAIUnicodeStringSuite;
 
 AIErr ASAPI initialize(AIUnicodeStringRef *str, const char *text, ASInt32 length,
                        AICharacterEncoding encoding) {
-    return gate(kSuite, "Initialize", [&](Host &host) {
+    return gate({kSuite, "Initialize", CallContext::AnyTime}, [&](Host &host) {
         require(str != nullptr, "null string address");
         require(encoding == kAIPlatformCharacterEncoding, "unknown character encoding");
         require(length >= 0 && (text || length == 0), "bad text or length");
@@ -23,7 +23,7 @@ AIErr ASAPI initialize(AIUnicodeStringRef *str, const char *text, ASInt32 length
 }
 
 AIErr ASAPI copy(AIUnicodeStringRef *dest, AIUnicodeStringRef src) {
-    return gate(kSuite, "Copy", [&](Host &host) {
+    return gate({kSuite, "Copy", CallContext::AnyTime}, [&](Host &host) {
         require(dest != nullptr, "null destination address");
         std::u16string text = host.strings().text(src);
         if (!*dest) {
@@ -39,7 +39,7 @@ AIErr ASAPI copy(AIUnicodeStringRef *dest, AIUnicodeStringRef src) {
 
 AIErr ASAPI getCodeUnit(AIUnicodeStringRef str, ASUInt32 index, ASUInt16 *codeUnit) {
     if (codeUnit) *codeUnit = 0xFFFF;
-    return gate(kSuite, "GetCodeUnit", [&](Host &host) {
+    return gate({kSuite, "GetCodeUnit", CallContext::AnyTime}, [&](Host &host) {
         require(codeUnit != nullptr, "null result address");
         std::u16string text = host.strings().text(str);
         require(index < text.size(), "code unit index past the end");
@@ -49,7 +49,7 @@ AIErr ASAPI getCodeUnit(AIUnicodeStringRef str, ASUInt32 index, ASUInt16 *codeUn
 }
 
 AIErr ASAPI length(AIUnicodeStringRef str, ASUInt32 *result) {
-    return gate(kSuite, "Length", [&](Host &host) {
+    return gate({kSuite, "Length", CallContext::AnyTime}, [&](Host &host) {
         require(result != nullptr, "null result address");
         *result = static_cast<ASUInt32>(host.strings().text(str).size());
         return kNoErr;
@@ -57,7 +57,7 @@ AIErr ASAPI length(AIUnicodeStringRef str, ASUInt32 *result) {
 }
 
 AIErr ASAPI compare(AIUnicodeStringRef a, AIUnicodeStringRef b, ASInt32 *result) {
-    return gate(kSuite, "Compare", [&](Host &host) {
+    return gate({kSuite, "Compare", CallContext::AnyTime}, [&](Host &host) {
         require(result != nullptr, "null result address");
         int c = host.strings().text(a).compare(host.strings().text(b));
         *result = c < 0 ? -1 : c > 0 ? 1 : 0;
@@ -66,7 +66,7 @@ AIErr ASAPI compare(AIUnicodeStringRef a, AIUnicodeStringRef b, ASInt32 *result)
 }
 
 AIErr ASAPI dispose(AIUnicodeStringRef *str) {
-    return gate(kSuite, "Dispose", [&](Host &host) {
+    return gate({kSuite, "Dispose", CallContext::AnyTime}, [&](Host &host) {
         require(str != nullptr, "null string address");
         if (!*str) return kNoErr;
         require(host.strings().find(*str) != nullptr, "stale string");
@@ -76,7 +76,14 @@ AIErr ASAPI dispose(AIUnicodeStringRef *str) {
     });
 }
 
-const AIUnicodeStringSuite kTable = {initialize, copy, getCodeUnit, length, compare, dispose};
+const AIUnicodeStringSuite kTable = {
+    .Initialize = initialize,
+    .Copy = copy,
+    .GetCodeUnit = getCodeUnit,
+    .Length = length,
+    .Compare = compare,
+    .Dispose = dispose,
+};
 
 } // namespace
 

@@ -319,18 +319,58 @@ TEST_F(DialogEngineTest, NestedDialogsTakeTheNextActionsAndEndFirst) {
     EXPECT_FALSE(engine().running());
 }
 
+// Uses the handles the previous dialog left behind, from the procedures of
+// the next one.
+ADMErr ASAPI staleHandlesInit(ADMDialogRef d) {
+    gLog.push_back("id " + std::to_string(gADM.item->GetID(gSavedItem)));
+    gLog.push_back(gADM.item->GetDialog(gSavedItem) ? "dialog" : "no dialog");
+    gLog.push_back("end " + std::to_string(gADM.dialog->EndModal(nullptr, 1, true)));
+    gADM.dialog->SetDrawProc(d, [](ADMDialogRef, ADMDrawerRef) {
+        ADMRect box{0, 0, 5, 5};
+        gADM.drawer->FillRect(gSavedDrawer, &box);
+    });
+    return kNoErr;
+}
+
 TEST_F(DialogEngineTest, HandlesOfAnEndedDialogAreRejectedSafely) {
     run(settingsInit);
     ASSERT_NE(gSavedItem, nullptr);
     ASSERT_NE(gSavedDrawer, nullptr);
-    EXPECT_EQ(gADM.item->GetID(gSavedItem), 0);
-    EXPECT_EQ(gADM.item->GetDialog(gSavedItem), nullptr);
+    gLog.clear();
+    run(staleHandlesInit);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"id 0", "no dialog", "end 0"}));
+    EXPECT_EQ(host.misbehaviour().size(), 3u)
+        << "item twice and drawer once; a null dialog in EndModal is not misuse";
+}
+
+TEST_F(DialogEngineTest, CallsOutsideTheirProceduresAreRefused) {
+    run(settingsInit);
     ADMRect box{0, 0, 5, 5};
     gADM.drawer->FillRect(gSavedDrawer, &box);
-    EXPECT_EQ(host.misbehaviour().size(), 3u);
-    // A null dialog in EndModal is tolerated, not misuse.
-    EXPECT_EQ(gADM.dialog->EndModal(nullptr, 1, true), 0);
-    EXPECT_EQ(host.misbehaviour().size(), 3u);
+    EXPECT_EQ(gADM.item->GetID(gSavedItem), 0);
+    EXPECT_EQ(gADM.dialog->Modal(nullptr, "Outside", 1, 0, settingsInit, nullptr, 0), kADMNoModalResult)
+        << "a modal dialog runs only inside a message";
+    ASSERT_EQ(host.misbehaviour().size(), 3u);
+    EXPECT_NE(host.misbehaviour()[0].find("outside a drawing procedure"), std::string::npos);
+    EXPECT_NE(host.misbehaviour()[1].find("outside a dialog procedure"), std::string::npos);
+    EXPECT_NE(host.misbehaviour()[2].find("outside a message"), std::string::npos);
+}
+
+ADMErr ASAPI throwingInit(ADMDialogRef) { throw std::runtime_error("init"); }
+ADMErr ASAPI throwingNotifyInit(ADMDialogRef d) {
+    create(d, 1, kADMTextPushButtonType, {10, 10, 30, 100},
+           [](ADMItemRef, ADMNotifierRef) { throw std::runtime_error("notify"); });
+    return kNoErr;
+}
+
+TEST_F(DialogEngineTest, AnExceptionEscapingAProcedureIsTheModulesMisbehaviour) {
+    EXPECT_EQ(run(throwingInit), kADMNoModalResult) << "a throwing initialisation refuses the dialog";
+    user().pressOK();
+    EXPECT_EQ(run(throwingNotifyInit), kADMCancelItemID) << "the host survives and the closed queue ends it";
+    ASSERT_EQ(host.misbehaviour().size(), 2u);
+    EXPECT_EQ(host.misbehaviour()[0], "an exception escaped the initialisation procedure of dialog \"Test\"");
+    EXPECT_EQ(host.misbehaviour()[1], "an exception escaped the notification procedure of item 1");
+    EXPECT_FALSE(engine().inProcedure());
 }
 
 TEST_F(DialogEngineTest, BasicSuiteShowsAlertsInUtf8AndGivesTheScreen) {

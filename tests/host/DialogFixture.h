@@ -15,6 +15,7 @@
 #include "ADMList.h"
 #include "ADMNotifier.h"
 #include "Host.h"
+#include "PluginSet.h"
 #include "SuiteRegistry.h"
 #include "dialog/DialogEngine.h"
 
@@ -68,8 +69,10 @@ class DialogTest : public ::testing::Test {
     DialogEngine &engine() { return host.dialogs(); }
     UserActions &user() { return host.dialogs().user(); }
 
-    // Opens a modal dialog of no plug-in with `init` as its initialisation.
+    // Opens a modal dialog of no plug-in with `init` as its initialisation,
+    // inside a message as a plug-in would.
     ASInt32 run(ADMDialogInitProc init) {
+        PluginSet::MessageScope inside(host.plugins(), nullptr);
         return gADM.dialog->Modal(nullptr, "Test", 100, kADMModalDialogStyle, init, nullptr, 0);
     }
 

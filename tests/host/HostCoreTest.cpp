@@ -2,6 +2,9 @@
 // the block allocator, fault injection, the gate and the menu model.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
 #include "BlockAllocator.h"
 #include "CallGate.h"
 #include "FaultPlan.h"
@@ -9,6 +12,8 @@
 #include "HostError.h"
 #include "MacRoman.h"
 #include "MenuModel.h"
+#include "PluginSet.h"
+#include "model/Document.h"
 #include "SuiteRegistry.h"
 
 using namespace vyn::host;
@@ -95,30 +100,81 @@ TEST(FaultPlan, StrikesAtTheNthCallAndOptionallyAfter) {
     EXPECT_EQ(plan.calls("S", "Once"), 4);
 }
 
-TEST(CallGate, TurnsErrorsIntoCodesAndReportsMisuse) {
+TEST(CallGate, TellsPluginMisuseFromHostFaults) {
+    struct Case {
+        const char *name;
+        std::function<ASErr()> body;
+        ASErr code;
+        bool misuse, hostFault;
+    } cases[] = {
+        {"Fine", [] { return ASErr(kNoErr); }, kNoErr, false, false},
+        {"Absent", []() -> ASErr { throw HostError(kNotFoundErr, "absent"); }, kNotFoundErr, false, false},
+        {"Stale", []() -> ASErr { throw HostError(kBadParameterErr, "stale"); }, kBadParameterErr, true,
+         false},
+        {"Context", []() -> ASErr { throw HostError(kBadContextErr, "ctx"); }, kBadContextErr, true, false},
+        {"NotOffered", []() -> ASErr { throw HostError(kCantHappenErr, "no"); }, kCantHappenErr, false, true},
+        {"Bug", []() -> ASErr { throw std::runtime_error("oops"); }, kCantHappenErr, false, true},
+        {"Foreign", []() -> ASErr { throw 42; }, kCantHappenErr, false, true},
+        {"Memory", []() -> ASErr { throw std::bad_alloc(); }, kOutOfMemoryErr, false, true},
+    };
+    for (const auto &c : cases) {
+        Host host;
+        EXPECT_EQ(gate({"Test Suite", c.name}, [&](Host &) { return c.body(); }), c.code) << c.name;
+        EXPECT_EQ(host.misbehaviour().size(), c.misuse ? 1u : 0u) << c.name;
+        EXPECT_EQ(host.hostFaults().size(), c.hostFault ? 1u : 0u) << c.name;
+    }
+}
+
+TEST(CallGate, InjectsFaultsInsteadOfTheCall) {
     Host host;
-    EXPECT_EQ(gate("Test Suite", "Fine", [](Host &) { return ASErr(kNoErr); }), kNoErr);
-    EXPECT_EQ(gate("Test Suite", "Missing", [](Host &) -> ASErr { throw HostError(kNotFoundErr, "absent"); }),
-              kNotFoundErr);
-    EXPECT_TRUE(host.misbehaviour().empty()) << "an absent entry is not misuse";
-
-    EXPECT_EQ(
-        gate("Test Suite", "Stale", [](Host &) -> ASErr { throw HostError(kBadParameterErr, "stale"); }),
-        kBadParameterErr);
-    EXPECT_EQ(gate("Test Suite", "Bug", [](Host &) -> ASErr { throw std::runtime_error("oops"); }),
-              kCantHappenErr);
-    EXPECT_EQ(host.misbehaviour().size(), 2u);
-
     host.faults().failCall("Test Suite", "Fine", 2, kOutOfMemoryErr);
     bool ran = false;
     auto body = [&](Host &) {
         ran = true;
         return ASErr(kNoErr);
     };
-    EXPECT_EQ(gate("Test Suite", "Fine", body), kOutOfMemoryErr) << "the second call is injected";
+    EXPECT_EQ(gate({"Test Suite", "Fine"}, body), kNoErr);
+    ran = false;
+    EXPECT_EQ(gate({"Test Suite", "Fine"}, body), kOutOfMemoryErr) << "the second call is injected";
     EXPECT_FALSE(ran) << "an injected fault replaces the call";
-    EXPECT_EQ(gateValue("Test Suite", "Value", 5, [](Host &) -> int { throw HostError(kNotFoundErr, "x"); }),
-              5);
+    EXPECT_EQ(
+        gateValue({"Test Suite", "Value"}, 5, [](Host &) -> int { throw HostError(kNotFoundErr, "x"); }), 5);
+}
+
+TEST(CallGate, ChecksTheContextOfEachOperation) {
+    Host host;
+    auto fine = [](Host &) { return ASErr(kNoErr); };
+    EXPECT_EQ(gate({"S", "Doc", CallContext::DocumentOpen}, fine), kBadContextErr);
+    EXPECT_EQ(gate({"S", "Msg", CallContext::DuringMessage}, fine), kBadContextErr);
+    EXPECT_EQ(gate({"S", "Dlg", CallContext::InsideDialogProcedure}, fine), kBadContextErr);
+    EXPECT_EQ(gate({"S", "Drw", CallContext::InsideDrawingProcedure}, fine), kBadContextErr);
+    EXPECT_EQ(host.misbehaviour().size(), 4u) << "a call out of context is the plug-in's misuse";
+    EXPECT_EQ(host.faults().calls("S", "Doc"), 0) << "a refused call does not count";
+
+    PluginSet::MessageScope inside(host.plugins(), nullptr);
+    EXPECT_EQ(gate({"S", "Msg", CallContext::DuringMessage}, fine), kNoErr);
+    host.documents().open(Document::emptyA4());
+    const Document *seen = nullptr;
+    EXPECT_EQ(gate({"S", "Doc", CallContext::DocumentOpen},
+                   [&](Host &, Document &document) {
+                       seen = &document;
+                       return ASErr(kNoErr);
+                   }),
+              kNoErr);
+    EXPECT_EQ(seen, host.documents().current()) << "the body receives the open document";
+}
+
+TEST(CallGate, CountsCallsByNameWhereverTheNameIsSpelled) {
+    // Two arrays with the same text stand for literals of two translation
+    // units: they are one operation.
+    static const char suiteA[] = "Test Suite", suiteB[] = "Test Suite";
+    static const char opA[] = "Op", opB[] = "Op";
+    FaultPlan plan;
+    plan.failCall("Test Suite", "Op", 3, kOutOfMemoryErr);
+    EXPECT_EQ(plan.onCall(suiteA, opA), std::nullopt);
+    EXPECT_EQ(plan.onCall(suiteB, opB), std::nullopt);
+    EXPECT_EQ(plan.onCall(suiteA, opB), kOutOfMemoryErr);
+    EXPECT_EQ(plan.calls("Test Suite", "Op"), 3);
 }
 
 TEST(MenuModel, FindsItemsByPathAndListsThem) {
