@@ -2,12 +2,16 @@
 // directly through the tables the registry hands out.
 #include <gtest/gtest.h>
 
+#include "AIPreference.h"
 #include "AIUnicodeString.h"
 #include "ATESuites.h"
 #include "Host.h"
 #include "SuiteRegistry.h"
 #include "TextEngine.h"
 #include "UnicodeStrings.h"
+#include "Trace.h"
+#include "FaultPlan.h"
+#include "model/Document.h"
 
 using namespace vyn::host;
 
@@ -77,6 +81,68 @@ TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
     EXPECT_EQ(fonts->Release(font), kNoErr);
     EXPECT_EQ(fonts->Release(font), kBadParameterErr) << "released past its last count";
     EXPECT_EQ(host.textEngine().live(), 0u);
+}
+
+TEST(HandleSpace, AHandleOfOneKindIsNeverAcceptedAsAnother) {
+    Host host;
+    auto *strings = suite<AIUnicodeStringSuite>(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
+    // Enough strings to reach where each table's numbering used to meet the
+    // next one's.
+    std::vector<AIUnicodeStringRef> made(5000);
+    for (auto &str : made)
+        ASSERT_EQ(strings->Initialize(&str, "x", 1, kAIPlatformCharacterEncoding), kNoErr);
+    ATE::FontRef font = host.textEngine().make<ATE::FontRef>(TextFont{"DejaVu Sans"});
+    for (AIUnicodeStringRef str : made)
+        ASSERT_EQ(fonts->AddRef(reinterpret_cast<ATE::FontRef>(str)), kBadParameterErr);
+    ASSERT_EQ(fonts->AddRef(font), kNoErr);
+    for (auto &str : made)
+        strings->Dispose(&str);
+    fonts->Release(font);
+    fonts->Release(font);
+    host.registry().release(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    host.registry().release(kFontSuite, kFontSuiteVersion);
+}
+
+TEST(PendingSuites, EachOperationPassesTheGateUnderItsOwnName) {
+    Host host;
+    host.trace().enable(true);
+    auto *prefs = suite<AIPreferenceSuite>(host, kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+    host.faults().failCall(kAIPreferenceSuite, "PutRealPreference", 1, kOutOfMemoryErr);
+    EXPECT_EQ(prefs->PutRealPreference("VynColors", "LongueurCase", 20.0), kOutOfMemoryErr);
+    EXPECT_EQ(prefs->PutRealPreference("VynColors", "LongueurCase", 20.0), kCantHappenErr);
+    EXPECT_EQ(host.trace().lines().front(), "call AI Preference Suite.PutRealPreference");
+    EXPECT_TRUE(host.misbehaviour().empty()) << "an operation the host lacks is not the plug-in's fault";
+    ASSERT_EQ(host.hostFaults().size(), 1u);
+    EXPECT_EQ(host.hostFaults()[0].rfind("AI Preference Suite.PutRealPreference: ", 0), 0u);
+    host.registry().release(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+}
+
+TEST(TextEngineSuites, ARangeFollowsItsFrameAndDiesWithIt) {
+    Host host;
+    auto *ranges = suite<TextRangeSuite>(host, kTextRangeSuite, kTextRangeSuiteVersion);
+    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
+    host.documents().open(Document::emptyA4());
+    Document &doc = *host.documents().current();
+    const ArtId frame = doc.addArt(doc.insertLayer(0, "L").group, TextFrame{}).id;
+    ATE::FontRef font = host.textEngine().make<ATE::FontRef>(TextFont{"DejaVu Sans Bold"});
+    auto range = host.textEngine().make<ATE::TextRangeRef>(TextRange{frame});
+
+    EXPECT_EQ(ranges->InsertAfter(range, "Caf\x8E", 4, font), kNoErr);
+    EXPECT_EQ(ranges->InsertAfter(range, " 82 %", 5, nullptr), kNoErr);
+    const TextStory &story = doc.art(frame)->textFrame()->story;
+    EXPECT_EQ(story.text(), u"Café 82 %");
+    EXPECT_EQ(story.runs[1].features.font, "DejaVu Sans Bold") << "a run names its font once, by name";
+
+    doc.removeArt(frame);
+    EXPECT_EQ(ranges->InsertAfter(range, "x", 1, nullptr), kBadParameterErr);
+    host.documents().close();
+    EXPECT_EQ(ranges->Remove(range), kBadContextErr) << "no document is open";
+    EXPECT_EQ(ranges->Release(range), kNoErr);
+    EXPECT_EQ(fonts->Release(font), kNoErr);
+    EXPECT_EQ(host.misbehaviour().size(), 2u);
+    host.registry().release(kTextRangeSuite, kTextRangeSuiteVersion);
+    host.registry().release(kFontSuite, kFontSuiteVersion);
 }
 
 } // namespace

@@ -24,14 +24,24 @@ using namespace vyn::host;
 inline const std::filesystem::path kPluginsFolder = VYN_PLUGINS_DIR;
 inline const std::filesystem::path kProbePluginsFolder = VYN_TEST_PLUGINS_DIR;
 
-// A host over `folder`, traced, with `prepare` run before start-up (fault
-// plans, unavailable suites, menus made by "another plug-in").
+// A host over `folder`, traced. The test fails if the host recorded any
+// misbehaviour of the plug-in, unless the test says it expects some.
 class PluginHarness {
   public:
     explicit PluginHarness(std::filesystem::path folder = kPluginsFolder, ADMRect screen = {0, 0, 900, 1440})
         : host_(HostOptions{std::move(folder), screen}) {
         host_.trace().enable(true);
     }
+    ~PluginHarness() {
+        if (misbehaviourExpected_) return;
+        for (const auto &what : host_.misbehaviour())
+            ADD_FAILURE() << "the plug-in misbehaved: " << what;
+    }
+    PluginHarness(const PluginHarness &) = delete;
+    PluginHarness &operator=(const PluginHarness &) = delete;
+
+    // For tests that provoke misbehaviour on purpose.
+    void expectMisbehaviour() { misbehaviourExpected_ = true; }
 
     std::vector<std::string> start() { return host_.start(); }
     Host &host() { return host_; }
@@ -63,6 +73,7 @@ class PluginHarness {
 
   private:
     Host host_;
+    bool misbehaviourExpected_ = false;
 };
 
 // A copy of the built bundle in a fresh folder, whose error string list

@@ -1,0 +1,113 @@
+// The document model and the one place that turns interface records into
+// its values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "AIPathStyle.h"
+#include "DocumentHandles.h"
+#include "HostError.h"
+#include "model/Document.h"
+#include "suites/ModelRecords.h"
+
+using namespace vyn::host;
+
+namespace {
+
+TEST(Document, ArtIdsAreNeverReusedAndRemovalTakesTheWholeTree) {
+    Document doc = Document::emptyA4();
+    Layer &layer = doc.insertLayer(0, "Layer 1");
+    const ArtId root = layer.group;
+    const ArtId group = doc.addArt(root, Group{}).id;
+    const ArtId path = doc.addArt(group, PathShape{}).id;
+    const ArtId text = doc.addArt(root, TextFrame{}).id;
+    EXPECT_EQ(doc.art(root)->group()->children, (std::vector<ArtId>{group, text}))
+        << "paint order, bottom first";
+    EXPECT_EQ(doc.art(path)->layer, layer.id);
+
+    doc.removeArt(group);
+    EXPECT_EQ(doc.art(group), nullptr);
+    EXPECT_EQ(doc.art(path), nullptr) << "the group's contents go with it";
+    EXPECT_EQ(doc.art(root)->group()->children, (std::vector<ArtId>{text}));
+    const ArtId next = doc.addArt(root, PathShape{}).id;
+    EXPECT_NE(next, group);
+    EXPECT_NE(next, path);
+    EXPECT_THROW(doc.removeArt(root), std::invalid_argument) << "a layer's own group goes with its layer";
+    EXPECT_THROW(doc.addArt(text, PathShape{}), std::invalid_argument) << "only groups hold art";
+
+    Document other = Document::emptyA4();
+    EXPECT_EQ(other.art(text), nullptr) << "ids of one document mean nothing in another";
+}
+
+TEST(Document, TheFullySelectedMarkRemembersItsOrderAndLeavesTheSelection) {
+    Document doc = Document::emptyA4();
+    const ArtId root = doc.insertLayer(0, "L").group;
+    Art &a = doc.addArt(root, PathShape{});
+    Art &b = doc.addArt(root, PathShape{});
+    doc.setAttributes(b, kFullySelected, kFullySelected);
+    doc.setAttributes(a, kFullySelected | kLocked, kFullySelected);
+    EXPECT_GT(a.fullySelectedAt, b.fullySelectedAt);
+    EXPECT_EQ(a.attributes, std::uint32_t(kFullySelected)) << "the selected mark is not touched";
+}
+
+AIColor colorOf(ASInt32 kind) {
+    AIColor c{};
+    c.kind = kind;
+    return c;
+}
+
+bool sameBytes(const AIPathStyle &a, const AIPathStyle &b) {
+    // Compared field by field: padding bytes carry nothing.
+    return a.fillPaint == b.fillPaint && a.strokePaint == b.strokePaint &&
+           std::memcmp(&a.fill.color.c, &b.fill.color.c, sizeof a.fill.color.c) == 0 &&
+           a.fill.color.kind == b.fill.color.kind && a.stroke.width == b.stroke.width &&
+           std::memcmp(&a.stroke.dash, &b.stroke.dash, sizeof a.stroke.dash) == 0 && a.clip == b.clip &&
+           a.evenOdd == b.evenOdd && std::memcmp(&a.resolution, &b.resolution, sizeof(float)) == 0;
+}
+
+TEST(ModelRecords, StylesRoundTripBitForBit) {
+    Document doc = Document::emptyA4();
+    DocumentHandles handles;
+    const GradientId sunset = doc.addGradient({"Sunset", GradientKind::Radial, {}});
+
+    AIPathStyle style{};
+    style.fillPaint = 0; // an unpainted fill keeps its colour
+    style.fill.color = colorOf(kGradient);
+    style.fill.color.c.b.gradient = handles.gradients.handleOf(sunset);
+    style.fill.color.c.b.gradientOrigin = {12.5f, -3.0f};
+    style.fill.color.c.b.matrix = {1, 0, 0, 1, 0, 0};
+    style.fill.color.c.b.hiliteLength = std::nanf("");
+    style.strokePaint = 1;
+    style.stroke.color = colorOf(kFourColor);
+    style.stroke.color.c.f = {0.02f, 0.66f, 0.96f, -0.0f};
+    style.stroke.width = 0.1f;
+    style.stroke.dash = {2, 1.5f, {3, 1, 7, 7, 7, 7}}; // unused lengths kept too
+    style.evenOdd = 1;
+    style.resolution = 800;
+
+    const PathStyle model = toModel(style, handles, &doc);
+    EXPECT_FALSE(model.fillPainted);
+    EXPECT_EQ(std::get<GradientPaint>(model.fill.paint).gradient, sunset);
+    EXPECT_TRUE(sameBytes(toRecord(model, handles), style));
+}
+
+TEST(ModelRecords, RefusesWhatNamesNothing) {
+    Document doc = Document::emptyA4();
+    DocumentHandles handles;
+    AIColor custom = colorOf(kCustomColor);
+    custom.c.c.color = reinterpret_cast<AICustomColorHandle>(0x1230);
+    EXPECT_THROW(toModel(custom, handles, &doc), HostError) << "a handle the host never gave";
+
+    Document other = Document::emptyA4();
+    custom.c.c.color = handles.customColors.handleOf(other.addCustomColor({"Brand red"}));
+    EXPECT_THROW(toModel(custom, handles, &doc), HostError) << "a swatch of another document";
+    EXPECT_THROW(toModel(colorOf(7), handles, &doc), HostError) << "an unknown kind";
+    EXPECT_NO_THROW(toModel(colorOf(kNoneColor), handles, nullptr));
+
+    AIPathStyle style{};
+    style.stroke.cap = 3;
+    EXPECT_THROW(toModel(style, handles, &doc), HostError) << "an unknown line cap";
+}
+
+} // namespace
