@@ -1,4 +1,6 @@
 // The text engine suites over the host's reference-counted text objects.
+#include <string_view>
+
 #include "ATESuites.h"
 #include "CallGate.h"
 #include "Host.h"
@@ -42,6 +44,7 @@ ATEErr ASAPI paintRelease(ApplicationPaintRef paint) {
 
 ATEErr ASAPI fontAddRef(FontRef font) {
     return gate(kFontSuite, "AddRef", [&](Host &host) {
+        if (!font) return kNoErr; // the copy of a null IFont, as Release ignores its destruction
         object<TextFont>(host, font);
         host.textEngine().addRef(font);
         return kNoErr;
@@ -166,7 +169,11 @@ ATEErr ASAPI rangeSetLocalParaFeatures(TextRangeRef r, ParaFeaturesRef f) {
 ATEErr ASAPI rangeInsertAfter(TextRangeRef r, const char *text, ASInt32 length, FontRef font) {
     return gate(kTextRangeSuite, "InsertAfter", [&](Host &host) {
         TextRange &range = object<TextRange>(host, r);
-        require(length >= 0 && (text || length == 0), "bad text or length");
+        require(length >= kATEUpToNul, "text length below -1");
+        require(text != nullptr || length == 0, "null text with a length other than 0");
+        const std::string_view bytes = length == kATEUpToNul
+                                           ? std::string_view(text)
+                                           : std::string_view(text ? text : "", size_t(length));
         TextRun run;
         if (!range.story->runs.empty()) run.features = range.story->runs.back().features;
         if (font) {
@@ -174,7 +181,7 @@ ATEErr ASAPI rangeInsertAfter(TextRangeRef r, const char *text, ASInt32 length, 
         } else if (!range.story->runs.empty()) {
             run.font = range.story->runs.back().font;
         }
-        run.text = macRomanToUtf16(std::string_view(text ? text : "", size_t(length)));
+        run.text = macRomanToUtf16(bytes);
         range.story->runs.push_back(std::move(run));
         return kNoErr;
     });
