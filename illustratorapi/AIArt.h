@@ -42,8 +42,11 @@ enum {
     kArtSelected = 1,
     kArtLocked = 2,
     kArtHidden = 4,
-    /* Selected as a whole (every anchor of a path, the whole of a text
-     * frame), not only in part. */
+    /* Marked as a whole (every anchor of a path, the whole of a text
+     * frame). The mark is not the selection: setting or clearing it leaves
+     * kArtSelected, and so the selection, as they were. While any art
+     * carries it, the current path style is that of the art marked last
+     * (AIPathStyle.h, GetCurrentPathStyle). */
     kArtFullySelected = 8
 };
 
@@ -77,10 +80,13 @@ typedef struct AIArtSuite {
     AIErr(ASAPI *GetArtUserAttr)(AIArtHandle art, AIArtUserAttr whichAttr, AIArtUserAttr *attr);
 
     /* Sets the attribute bits selected by `whichAttr` to their values in
-     * `attr`; the other bits keep theirs. Selecting or deselecting art
-     * changes the host's current selection at once.
+     * `attr`; the other bits keep theirs. Setting or clearing kArtSelected
+     * changes the host's current selection at once. Setting or clearing
+     * kArtFullySelected changes no other bit and no selection, but decides
+     * the current path style while any art carries it (AIPathStyle.h,
+     * GetCurrentPathStyle): the art marked last gives its style.
      * Returns 0, or kBadParameterErr for a stale handle. [document open]
-     * See docs/host-behaviour.md, "Selection". */
+     * See docs/host-behaviour.md, "Selection", and "Current path style". */
     AIErr(ASAPI *SetArtUserAttr)(AIArtHandle art, AIArtUserAttr whichAttr, AIArtUserAttr attr);
 
     /* Whether `art` names art that is still in the current document. With

@@ -29,8 +29,10 @@ typedef struct AIMatchingArtSuite {
      * groups, that meets at least one of the `numConditions` conditions,
      * each art listed once, in an order the host fixes. *matches receives a
      * memory block (AIMdMemory.h) holding *numMatches art handles, reached
-     * as (*matches)[i]; the caller frees it with MdMemoryDisposeHandle. With
-     * no match, *numMatches is 0 and *matches is null (nothing to free).
+     * as (*matches)[i]; the caller frees it by handing that same
+     * AIArtHandle ** to MdMemoryDisposeHandle, which takes it without a cast
+     * (AIMdMemoryHandle is void *). With no match, *numMatches is 0 and
+     * *matches is null (nothing to free).
      * Whether a locked or hidden enclosing group or layer makes its art
      * count as locked or hidden is the host's choice.
      * Returns 0, kOutOfMemoryErr, kBadContextErr when no document is open,

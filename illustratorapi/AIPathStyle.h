@@ -69,9 +69,19 @@ typedef struct AICustomColorStyle {
     ASReal tint;
 } AICustomColorStyle;
 
-/* A gradient and its placement: the origin (points), the angle (degrees) and
- * length (points) of the ramp, a matrix applied to all of it, and the
- * highlight's angle and length for a radial gradient. */
+/* A gradient and its placement: the ramp starts at `gradientOrigin` and runs
+ * `gradientLength` points at `gradientAngle` (degrees, anticlockwise from
+ * the h axis); `matrix` then maps all of it; a radial gradient's highlight
+ * lies `hiliteLength` points from the origin at `hiliteAngle` degrees.
+ *
+ * The placement is given in the artboard frame: points, y growing upwards,
+ * from the top-left corner of the document's active artboard, so a point
+ * below that corner has a negative v (a box's left edge is at h = its
+ * distance from the artboard's left edge). The document keeps each placement
+ * where it lands on the page; the numbers a plug-in reads and writes are
+ * those of the artboard active at the time of the call, which does not
+ * change during a call. Transforming art leaves its placement where it is
+ * (AITransformArt.h). See docs/host-behaviour.md, "Gradient placement". */
 typedef struct AIGradientStyle {
     AIGradientHandle gradient;
     AIRealPoint gradientOrigin;
@@ -243,13 +253,18 @@ typedef struct AIPathStyleSuite {
      * style as it was. [document open] */
     AIErr(ASAPI *SetPathStyle)(AIArtHandle path, const AIPathStyle *style);
 
-    /* The style the host shows as current, the one that follows the
-     * selection: that of the selected art, text frames included (whose
-     * paints are those of their text); with nothing selected, the style new
-     * art receives. `map` (may be null) receives which fields every selected
-     * object shares; `mixed` (may be null) receives 1 when the selected
-     * objects differ in any field, in which case *style holds the first one's
-     * values where they differ.
+    /* The style the host shows as current. While some art carries the
+     * fully-selected mark (kArtFullySelected, AIArt.h), it is the style of
+     * the one that received the mark most recently, alone: *map is then all
+     * 1 and *mixed 0. Otherwise it follows the selection (art carrying
+     * kArtSelected): the style of the selected art; with nothing selected,
+     * the style new art receives. A text frame's style is the paint of its
+     * text. The mark changes no selection, so marking a text frame, reading
+     * this style and clearing the mark reads the frame's paint and leaves the
+     * user's selection as it was. `map` (may be null) receives which fields
+     * every object the style was read from shares; `mixed` (may be null)
+     * receives 1 when those objects differ in any field, in which case
+     * *style holds the first one's values where they differ.
      * Returns 0, or kBadContextErr when no document is open; on failure the
      * out-parameters are left as they were. [document open]
      * See docs/host-behaviour.md, "Current path style". */

@@ -21,9 +21,12 @@ enum {
 
 typedef struct AITransformArtSuite {
     /* Maps `art` by *matrix (document points). With kTransformObjects its
-     * geometry moves; whether pattern and gradient placements in its style
-     * move with it is the host's choice (see below). `lineScale` multiplies
-     * the stroke widths when it is above 0; 0 leaves them unchanged.
+     * geometry moves, and only its geometry: the pattern and gradient
+     * placements in its style stay where they are on the page, so the art
+     * moves under its paint. A plug-in that wants a paint placed on the art
+     * where it now stands sets the style after the move (AIPathStyle.h gives
+     * the frame of a gradient's placement). `lineScale` multiplies the
+     * stroke widths when it is above 0; 0 leaves them unchanged.
      * Returns 0, or kBadParameterErr for a stale handle, a null matrix, a
      * negative line scale or an unknown option bit, which leaves the art as
      * it was. [document open]

@@ -140,8 +140,12 @@ typedef struct _Opaque_ADMIcon *ADMIconRef;
 typedef struct _Opaque_ADMList *ADMListRef;
 typedef struct _Opaque_ADMEntry *ADMEntryRef;
 
-/* A block of host memory handed out by the MdMemory suite. */
-typedef void **AIMdMemoryHandle;
+/* A block of host memory handed out by a suite and given back to the
+ * MdMemory suite. The suite that hands a block out gives it its element type
+ * (GetMatchingArt: AIArtHandle **, an array of art handles reached as
+ * (*matches)[i]); any such typed handle converts to AIMdMemoryHandle without
+ * a cast, in C and in C++. */
+typedef void *AIMdMemoryHandle;
 
 /* Placeholder for suites that a plug-in acquires but never calls: the host
  * hands out a table with nothing in it. */

@@ -46,6 +46,10 @@ typedef enum ParagraphJustification {
 
 typedef enum LeadingType { kRomanLeadingType = 0, kJapaneseLeadingType = 1 } LeadingType;
 
+/* The text length that means "up to the terminating NUL" (TextRange's
+ * InsertAfter). */
+enum { kATEUpToNul = -1 };
+
 #ifdef __cplusplus
 } /* namespace ATE */
 #define ATE_NS ATE::
@@ -60,8 +64,9 @@ typedef struct ApplicationPaintSuite {
 } ApplicationPaintSuite;
 
 typedef struct FontSuite {
-    /* Takes one more count of `font`. Returns 0 or kBadParameterErr.
-     * [any time] */
+    /* Takes one more count of `font`; a null font (the default IFont, which
+     * a plug-in may copy) is ignored. Returns 0 or kBadParameterErr for a
+     * stale reference. [any time] */
     ATE_NS ATEErr(ASAPI *AddRef)(ATE_NS FontRef font);
 
     /* Gives back one count of `font`; a null font is ignored. Returns 0 or
@@ -113,8 +118,14 @@ typedef struct TextRangeSuite {
     ATE_NS ATEErr(ASAPI *SetLocalParaFeatures)(ATE_NS TextRangeRef range, ATE_NS ParaFeaturesRef features);
 
     /* Inserts `length` bytes of platform-encoded `text` at the end of the
-     * range, in `font` (null: the font of the range's last character).
-     * Returns 0, kBadParameterErr, or kOutOfMemoryErr. [document open]
+     * range, in `font` (null: the font of the range's last character). A
+     * length of kATEUpToNul (-1) takes the bytes of `text` up to its
+     * terminating NUL; a length of 0 inserts nothing, and only then may
+     * `text` be null. An explicit length counts bytes, a NUL among them
+     * included.
+     * Returns 0, kOutOfMemoryErr, or kBadParameterErr for a stale range or
+     * font, a length below -1, or a null text with a length other than 0;
+     * on failure the range's text is as it was. [document open]
      * See docs/host-behaviour.md, "Text encodings". */
     ATE_NS ATEErr(ASAPI *InsertAfter)(ATE_NS TextRangeRef range, const char *text, ASInt32 length,
                                       ATE_NS FontRef font);

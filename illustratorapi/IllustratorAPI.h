@@ -1,7 +1,7 @@
 /*
  * IllustratorAPI.h — the whole host programming interface in one include:
- * the plug-in layer, the drawing application's suites, the dialog manager
- * and the text engine.
+ * the plug-in layer, the drawing application's suites, the dialog manager,
+ * the text engine, and the few calls a plug-in makes to its platform.
  *
  * Each header is self-contained; this one only gathers them.
  */
@@ -54,5 +54,8 @@
 
 /* suites acquired but never called */
 #include "AcquiredSuites.h"
+
+/* calls to the platform, outside every suite */
+#include "Platform.h"
 
 #endif /* VYN_ILLUSTRATORAPI_ILLUSTRATORAPI_H */

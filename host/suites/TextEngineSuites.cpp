@@ -1,4 +1,6 @@
 // The text engine suites over the host's reference-counted text objects.
+#include <string_view>
+
 #include "ATESuites.h"
 #include "CallGate.h"
 #include "Host.h"
@@ -44,6 +46,7 @@ ATEErr ASAPI paintRelease(ApplicationPaintRef paint) {
 
 ATEErr ASAPI fontAddRef(FontRef font) {
     return gate({kFontSuite, "AddRef", CallContext::AnyTime}, [&](Host &host) {
+        if (!font) return kNoErr; // the copy of a null IFont, as Release ignores its destruction
         object<TextFont>(host, font);
         host.textEngine().addRef(font);
         return kNoErr;
@@ -171,11 +174,15 @@ ATEErr ASAPI rangeInsertAfter(TextRangeRef r, const char *text, ASInt32 length, 
     return gate({kTextRangeSuite, "InsertAfter", CallContext::DocumentOpen},
                 [&](Host &host, Document &document) {
                     TextStory &story = storyOf(host, document, r);
-                    require(length >= 0 && (text || length == 0), "bad text or length");
+                    require(length >= kATEUpToNul, "text length below -1");
+                    require(text != nullptr || length == 0, "null text with a length other than 0");
+                    const std::string_view bytes = length == kATEUpToNul
+                                                       ? std::string_view(text)
+                                                       : std::string_view(text ? text : "", size_t(length));
                     TextRun run;
                     if (!story.runs.empty()) run.features = story.runs.back().features;
                     if (font) run.features.font = object<TextFont>(host, font).name;
-                    run.text = macRomanToUtf16(std::string_view(text ? text : "", size_t(length)));
+                    run.text = macRomanToUtf16(bytes);
                     story.runs.push_back(std::move(run));
                     return kNoErr;
                 });

@@ -1,6 +1,8 @@
 // IText.cpp — the text-engine holders, one engine call per operation.
 #include "IText.h"
 
+#include <limits>
+
 extern ApplicationPaintSuite *sApplicationPaint;
 extern CharFeaturesSuite *sCharFeatures;
 extern FontSuite *sFont;
@@ -49,7 +51,7 @@ ATEErr ICharFeatures::SetBaselineShift(float shift) {
     return Check(sCharFeatures->SetBaselineShift(fFeatures, shift));
 }
 
-ATEErr ICharFeatures::SetFillColor(IApplicationPaint paint) {
+ATEErr ICharFeatures::SetFillColor(const IApplicationPaint &paint) {
     return Check(sCharFeatures->SetFillColor(fFeatures, paint.GetRef()));
 }
 
@@ -88,6 +90,7 @@ ATEErr ITextRange::SetLocalParaFeatures(const IParaFeatures &features) {
 }
 
 ATEErr ITextRange::InsertAfter(const char *text, long length, IFont font) {
+    if (length < kATEUpToNul || length > std::numeric_limits<ASInt32>::max()) Check(kBadParameterErr);
     return Check(sTextRange->InsertAfter(fRange, text, static_cast<ASInt32>(length), font.GetRef()));
 }
 

@@ -16,8 +16,8 @@ namespace ATE {
 class IApplicationPaint {
   public:
     explicit IApplicationPaint(ApplicationPaintRef paint) noexcept : fPaint(paint) {}
-    // Copying would release the paint twice: hand a temporary to the call
-    // that takes a paint by value.
+    // The engine offers no extra count of a paint, so a paint is never
+    // copied: the calls that take one borrow it by reference.
     IApplicationPaint(const IApplicationPaint &) = delete;
     IApplicationPaint &operator=(const IApplicationPaint &) = delete;
     virtual ~IApplicationPaint();
@@ -57,7 +57,9 @@ class ICharFeatures {
     ATEErr SetFontSize(float size);
     ATEErr SetTracking(long tracking);
     ATEErr SetBaselineShift(float shift);
-    ATEErr SetFillColor(IApplicationPaint paint);
+    // Lends the paint for the call: `paint` keeps its reference and gives it
+    // back when it is destroyed.
+    ATEErr SetFillColor(const IApplicationPaint &paint);
 
     CharFeaturesRef GetRef() const noexcept { return fFeatures; }
 
@@ -94,8 +96,10 @@ class ITextRange {
     ATEErr SetLocalCharFeatures(const ICharFeatures &features);
     ATEErr SetLocalParaFeatures(const IParaFeatures &features);
     // Inserts `length` bytes of platform-encoded `text` at the end of the
-    // range (-1: up to the NUL) in `font`; the null font keeps the font of
-    // the range's last character.
+    // range (kATEUpToNul, -1: up to the NUL) in `font`; the null font keeps
+    // the font of the range's last character. A length the engine cannot
+    // take (below -1, or beyond 32 bits) throws kBadParameterErr without a
+    // call, rather than reaching the engine cut to another value.
     ATEErr InsertAfter(const char *text, long length, IFont font);
     // Deletes the range's text.
     ATEErr Remove();

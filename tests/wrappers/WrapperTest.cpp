@@ -3,12 +3,15 @@
 // suite tables.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "FaultPlan.h"
 #include "Host.h"
 #include "IAIUnicodeString.h"
 #include "IText.h"
 #include "SuiteRegistry.h"
 #include "TextEngine.h"
+#include "model/Document.h"
 #include "UnicodeStrings.h"
 
 // The suite globals the wrappers call through; in the plug-in they are set
@@ -100,6 +103,45 @@ TEST_F(Wrappers, ATextEngineFailureIsNotAHostError) {
     }
     EXPECT_TRUE(caughtAsTextEngine);
     EXPECT_NO_THROW(features.SetFontSize(12.0f));
+}
+
+TEST_F(Wrappers, ALabelGoesInUpToItsNulAndALengthBeyond32BitsIsRefused) {
+    host.documents().open(Document::emptyA4());
+    Document &doc = *host.documents().current();
+    const ArtId frame = doc.addArt(doc.insertLayer(0, "Layer 1").group, TextFrame{}).id;
+    const TextStory &story = doc.art(frame)->textFrame()->story;
+    ATE::ITextRange range(host.textEngine().make<ATE::TextRangeRef>(TextRange{frame}));
+
+    EXPECT_NO_THROW(range.InsertAfter("C=2 M=66 Y=96 K=0", -1, ATE::IFont()));
+    EXPECT_EQ(story.text(), u"C=2 M=66 Y=96 K=0");
+
+    // Cut to 32 bits it would read as 2 and insert "ab" without a word.
+    const long tooLong = 0x100000002L;
+    try {
+        range.InsertAfter("abc", tooLong, ATE::IFont());
+        FAIL() << "a length beyond 32 bits should have thrown";
+    } catch (const ATE::Exception &e) {
+        EXPECT_EQ(e.error, kBadParameterErr);
+    }
+    EXPECT_THROW(range.InsertAfter("abc", -2, ATE::IFont()), ATE::Exception);
+    EXPECT_EQ(host.faults().calls(kTextRangeSuite, "InsertAfter"), 1) << "refused without a call";
+    EXPECT_EQ(story.text(), u"C=2 M=66 Y=96 K=0");
+}
+
+TEST_F(Wrappers, ANamedPaintIsLentToTheFeaturesAndANullFontCopies) {
+    auto paintRef = host.textEngine().make<ATE::ApplicationPaintRef>(TextPaint{});
+    ATE::ICharFeatures features;
+    {
+        ATE::IApplicationPaint paint(paintRef);
+        EXPECT_NO_THROW(features.SetFillColor(paint));
+        EXPECT_NE(host.textEngine().find<TextPaint>(paintRef), nullptr) << "lent, not released";
+    }
+    EXPECT_EQ(host.faults().calls(kApplicationPaintSuite, "Release"), 1) << "released once, by its holder";
+    EXPECT_EQ(host.textEngine().find<TextPaint>(paintRef), nullptr);
+
+    ATE::IFont none;
+    EXPECT_NO_THROW(ATE::IFont copy(none)) << "the null font copies as freely as it is destroyed";
+    EXPECT_TRUE(host.misbehaviour().empty());
 }
 
 } // namespace
