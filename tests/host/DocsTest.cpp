@@ -2,26 +2,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
+
+#include "support/FileText.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const fs::path &file) {
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using vyn::test::readFile;
 
 TEST(Docs, EveryHostBehaviourReferenceNamesASection) {
     const fs::path root = VYN_SOURCE_DIR;
     std::set<std::string> sections;
-    std::istringstream doc(slurp(root / "docs" / "host-behaviour.md"));
+    std::istringstream doc(readFile(root / "docs" / "host-behaviour.md"));
     for (std::string line; std::getline(doc, line);)
         if (line.rfind("## ", 0) == 0) sections.insert(line.substr(3));
 
@@ -31,7 +27,7 @@ TEST(Docs, EveryHostBehaviourReferenceNamesASection) {
     for (const char *folder : {"illustratorapi", "host"})
         for (const auto &entry : fs::recursive_directory_iterator(root / folder)) {
             if (!entry.is_regular_file()) continue;
-            std::string text = slurp(entry.path());
+            std::string text = readFile(entry.path());
             for (std::sregex_iterator m(text.begin(), text.end(), reference), end; m != end;
                  ++m, ++references)
                 EXPECT_TRUE(sections.count((*m)[1]))

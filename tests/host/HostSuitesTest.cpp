@@ -8,21 +8,21 @@
 #include "SuiteRegistry.h"
 #include "TextEngine.h"
 #include "UnicodeStrings.h"
+#include "support/SuiteLease.h"
 
 using namespace vyn::host;
+using vyn::test::SuiteLease;
 
 namespace {
 
-template <class Suite> const Suite *suite(Host &host, const char *name, ASInt32 version) {
-    return static_cast<const Suite *>(host.registry().acquire(name, version));
-}
-
 TEST(UnicodeStringSuite, HoldsPlatformTextAsCodeUnits) {
     Host host;
-    auto *s = suite<AIUnicodeStringSuite>(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    SuiteLease<const AIUnicodeStringSuite> s(host.registry(), kAIUnicodeStringSuite,
+                                             kAIUnicodeStringSuiteVersion);
     AIUnicodeStringRef str = nullptr;
-    ASSERT_EQ(s->Initialize(&str, "Vyn\xA5"
-                                  "Colors\xC9",
+    ASSERT_EQ(s->Initialize(&str,
+                            "Vyn\xA5"
+                            "Colors\xC9",
                             11, kAIPlatformCharacterEncoding),
               kNoErr);
     ASUInt32 length = 0;
@@ -49,13 +49,12 @@ TEST(UnicodeStringSuite, HoldsPlatformTextAsCodeUnits) {
     EXPECT_EQ(s->Initialize(&str, "x", 1, 7), kBadParameterErr) << "only the platform encoding";
     EXPECT_EQ(s->Dispose(&copy), kNoErr);
     EXPECT_EQ(host.strings().live(), 0u);
-    host.registry().release(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
 }
 
 TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
     Host host;
-    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
-    auto *chars = suite<CharFeaturesSuite>(host, kCharFeaturesSuite, kCharFeaturesSuiteVersion);
+    SuiteLease<const FontSuite> fonts(host.registry(), kFontSuite, kFontSuiteVersion);
+    SuiteLease<const CharFeaturesSuite> chars(host.registry(), kCharFeaturesSuite, kCharFeaturesSuiteVersion);
     ATE::FontRef font = host.textEngine().make<ATE::FontRef>(TextFont{"DejaVu Sans"});
 
     EXPECT_EQ(fonts->AddRef(font), kNoErr);

@@ -60,7 +60,7 @@ TEST(Dispatch, AnExceptionEscapingAHandlerBecomesItsResult) {
     EXPECT_EQ(h.notify("Probe Foreign Exception"), kCantHappenErr) << "anything but a host error is 'CANT'";
     EXPECT_EQ(h.notify("Probe Host Error"), -42) << "a host error keeps its code";
     EXPECT_EQ(h.notify("Probe Nothing"), kNoErr);
-    EXPECT_EQ(h.host().registry().outstanding(), 134) << "the plug-in keeps running";
+    EXPECT_EQ(h.host().registry().outstanding(), kSuitesThePlugInAcquires) << "the plug-in keeps running";
 }
 
 } // namespace

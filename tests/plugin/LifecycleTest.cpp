@@ -25,7 +25,7 @@ TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
     ASSERT_NE(h.plugin(), nullptr);
     EXPECT_NE(h.plugin()->globals, nullptr) << "the object lives in the globals slot";
     EXPECT_EQ(h.plugin()->registeredName, "Colors");
-    EXPECT_EQ(h.host().registry().outstanding(), 134);
+    EXPECT_EQ(h.host().registry().outstanding(), kSuitesThePlugInAcquires);
     EXPECT_EQ(h.traced("message AI Notifier/AI Notify"), 1) << "application started";
 
     // A few messages, an unload, a reload, a menu command, a shut-down.
@@ -34,7 +34,7 @@ TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
     EXPECT_EQ(h.send(kSPAccessCaller, kSPAccessUnloadSelector), kNoErr);
     EXPECT_EQ(h.host().registry().outstanding(), 0) << "every suite is released while unloaded";
     EXPECT_EQ(h.send(kSPAccessCaller, kSPAccessReloadSelector), kNoErr);
-    EXPECT_EQ(h.host().registry().outstanding(), 134);
+    EXPECT_EQ(h.host().registry().outstanding(), kSuitesThePlugInAcquires);
     h.host().dialogs().user().pressOK();
     EXPECT_EQ(h.host().chooseMenuItem({"About Vyn•Tools…", "Vyn•Colors…"}), kNoErr);
 
@@ -76,7 +76,7 @@ TEST(Lifecycle, StartUpSurvivesEveryAllocationFailure) {
         h.host().blocks().failAfter(n);
         auto failures = h.start();
         SCOPED_TRACE("allocations allowed: " + std::to_string(n));
-        EXPECT_EQ(h.host().registry().outstanding(), failures.empty() ? 134 : 0);
+        EXPECT_EQ(h.host().registry().outstanding(), failures.empty() ? kSuitesThePlugInAcquires : 0);
         if (failures.empty()) {
             h.host().blocks().failAfter(std::nullopt);
             h.host().shutdown();
@@ -195,7 +195,7 @@ TEST(Lifecycle, TheWholeLifeSurvivesEveryFailingCall) {
         if (!h.host().faults().sweepStruck()) break; // past the last call
         ASSERT_LT(n, 2000) << "the sweep does not end";
     }
-    EXPECT_GT(n, 134) << "every suite acquisition was a failure point";
+    EXPECT_GT(n, kSuitesThePlugInAcquires) << "every suite acquisition was a failure point";
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "SuiteRegistry.h"
 #include "TextEngine.h"
 #include "UnicodeStrings.h"
+#include "support/SuiteLease.h"
 
 // The suite globals the wrappers call through; in the plug-in they are set
 // at start-up.
@@ -23,23 +24,23 @@ TextRangeSuite *sTextRange = nullptr;
 namespace {
 
 using namespace vyn::host;
+using vyn::test::SuiteLease;
 
 class Wrappers : public ::testing::Test {
   protected:
-    void SetUp() override {
-        acquire(sAIUnicodeString, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-        acquire(sApplicationPaint, kApplicationPaintSuite, kApplicationPaintSuiteVersion);
-        acquire(sCharFeatures, kCharFeaturesSuite, kCharFeaturesSuiteVersion);
-        acquire(sFont, kFontSuite, kFontSuiteVersion);
-        acquire(sParaFeatures, kParaFeaturesSuite, kParaFeaturesSuiteVersion);
-        acquire(sTextRange, kTextRangeSuite, kTextRangeSuiteVersion);
-    }
-
-    template <class Suite> void acquire(Suite *&global, const char *name, ASInt32 version) {
-        global = static_cast<Suite *>(const_cast<void *>(host.registry().acquire(name, version)));
-    }
-
     Host host;
+
+  private:
+    SuiteLease<AIUnicodeStringSuite> strings_{host.registry(), kAIUnicodeStringSuite,
+                                              kAIUnicodeStringSuiteVersion, &sAIUnicodeString};
+    SuiteLease<ApplicationPaintSuite> paints_{host.registry(), kApplicationPaintSuite,
+                                              kApplicationPaintSuiteVersion, &sApplicationPaint};
+    SuiteLease<CharFeaturesSuite> charFeatures_{host.registry(), kCharFeaturesSuite,
+                                                kCharFeaturesSuiteVersion, &sCharFeatures};
+    SuiteLease<FontSuite> fonts_{host.registry(), kFontSuite, kFontSuiteVersion, &sFont};
+    SuiteLease<ParaFeaturesSuite> paraFeatures_{host.registry(), kParaFeaturesSuite,
+                                                kParaFeaturesSuiteVersion, &sParaFeatures};
+    SuiteLease<TextRangeSuite> ranges_{host.registry(), kTextRangeSuite, kTextRangeSuiteVersion, &sTextRange};
 };
 
 TEST_F(Wrappers, AStringFromNoTextStaysEmptyAndCostsNoCall) {
