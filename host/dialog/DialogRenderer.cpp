@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 
+#include "DecimalText.h"
 #include "dialog/DialogLook.h"
 
 namespace vyn::host {
@@ -19,15 +19,7 @@ namespace {
 
 // ---- SVG text helpers ----------------------------------------------------
 
-std::string num(double v) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    std::string s = buffer;
-    while (s.back() == '0')
-        s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
-}
+std::string num(double v) { return decimalText(v); }
 
 std::string escaped(const std::string &text) {
     std::string out;
