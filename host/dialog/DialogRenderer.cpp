@@ -310,13 +310,6 @@ cairo_status_t appendBytes(void *closure, const unsigned char *data, unsigned in
 
 } // namespace
 
-#if defined(__SANITIZE_ADDRESS__)
-// librsvg lays text out through Pango, which loads the font configuration
-// once and keeps it for the life of the process; the leak checker would
-// report that cache at exit. Everything the host allocates is still checked.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-#endif
-
 std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &drawings) {
     const int w = std::max(dialog.width(), 0), h = std::max(dialog.height(), 0);
     const int totalW = w + 2 * kFrameWidth, totalH = h + kTitleBarHeight + 2 * kFrameWidth;
