@@ -2,7 +2,9 @@
 #include <algorithm>
 
 #include "PluginHarness.h"
+#include "AIMenu.h"
 #include "MenuModel.h"
+#include "NotifierModel.h"
 #include "UnicodeStrings.h"
 #include "dialog/DialogEngine.h"
 
@@ -45,6 +47,29 @@ TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
     EXPECT_TRUE(h.host().menus().listing().empty());
     EXPECT_TRUE(h.host().misbehaviour().empty());
     EXPECT_TRUE(h.host().frontend().events().empty()) << "no alert, no warning";
+}
+
+// The probe loads an icon once its suites are acquired and leaves it to the
+// host; whether it then goes by a refused start-up or by a shut-down, the host
+// drops everything it owned.
+TEST(Lifecycle, APlugInThatGoesLeavesNothingOfItsOwnInTheHost) {
+    for (bool refuseStartup : {true, false}) {
+        SCOPED_TRACE(refuseStartup ? "start-up refused after the icon was loaded" : "shut down");
+        PluginHarness h(kProbePluginsFolder);
+        // The About item (the first) is optional; the second item is not.
+        if (refuseStartup) h.host().faults().failCall(kAIMenuSuite, "AddMenuItem", 2, kCantHappenErr, true);
+        h.start();
+        if (!refuseStartup) {
+            ASSERT_NE(h.plugin(), nullptr);
+            EXPECT_EQ(h.host().dialogs().handles().liveIcons(), 1u);
+            h.host().shutdown();
+        }
+        EXPECT_EQ(h.host().plugins().all().size(), 0u);
+        EXPECT_EQ(h.host().dialogs().handles().liveIcons(), 0u);
+        EXPECT_TRUE(h.host().menus().listing().empty());
+        EXPECT_EQ(h.host().notifiers().size(), 0u);
+        EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+    }
 }
 
 TEST(Lifecycle, AMissingSuiteFailsStartUpAndReleasesExactlyWhatWasAcquired) {
