@@ -70,6 +70,17 @@ TEST_F(Wrappers, AFailedCopyThrowsTheHostsCodeAndLeavesTheTarget) {
     EXPECT_EQ(target[3], 0x2022) << "a successful copy carries the text";
 }
 
+TEST_F(Wrappers, AssigningAStringToItselfKeepsItWithoutACall) {
+    ai::UnicodeString text("Vyn");
+    const AIUnicodeStringRef before = text.GetRef();
+    const ai::UnicodeString &same = text;
+    text = same;
+    EXPECT_EQ(host.faults().calls(kAIUnicodeStringSuite, "Copy"), 0)
+        << "a copy onto itself could free the text it copies from";
+    EXPECT_EQ(text.GetRef(), before);
+    EXPECT_EQ(text[2], u'n');
+}
+
 TEST_F(Wrappers, CopyingAFontAddsOneReferenceAndReleasesTwo) {
     auto ref = host.textEngine().make<ATE::FontRef>(TextFont{"DejaVu Sans"});
     host.textEngine().addRef(ref); // the test's own count, so the font outlives the wrappers
