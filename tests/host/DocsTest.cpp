@@ -36,4 +36,23 @@ TEST(Docs, EveryHostBehaviourReferenceNamesASection) {
     EXPECT_GT(references, 0);
 }
 
+TEST(Docs, EverySafetyBehaviourNamesAnExistingTest) {
+    const fs::path root = VYN_SOURCE_DIR;
+    std::set<std::string> tests;
+    const std::regex definition(R"(TEST(?:_F)?\((\w+),\s*(\w+)\))");
+    for (const auto &entry : fs::recursive_directory_iterator(root / "tests")) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".cpp") continue;
+        std::string text = readFile(entry.path());
+        for (std::sregex_iterator m(text.begin(), text.end(), definition), end; m != end; ++m)
+            tests.insert((*m)[1].str() + "." + (*m)[2].str());
+    }
+
+    const std::string doc = readFile(root / "docs" / "safety-behaviours.md");
+    const std::regex named(R"(`([A-Z]\w+)\.([A-Z]\w+)`)");
+    int names = 0;
+    for (std::sregex_iterator m(doc.begin(), doc.end(), named), end; m != end; ++m, ++names)
+        EXPECT_TRUE(tests.count((*m)[1].str() + "." + (*m)[2].str())) << "no such test: " << (*m)[0];
+    EXPECT_GE(names, 10);
+}
+
 } // namespace
