@@ -147,6 +147,9 @@ void PluginSet::closeModule(LoadedPlugin &plugin) {
 }
 
 void PluginSet::forget(LoadedPlugin &plugin) {
+    host_.menus().dropPlugin(plugin.ref);
+    host_.notifiers().dropPlugin(plugin.ref);
+    host_.dialogs().forgetPlugin(plugin.ref);
     closeModule(plugin);
     refs_.remove(plugin.ref);
     std::erase_if(plugins_, [&](const auto &p) { return p.get() == &plugin; });
@@ -187,8 +190,6 @@ ASErr PluginSet::sendInterface(LoadedPlugin &plugin, const char *caller, const c
 ASErr PluginSet::startup(LoadedPlugin &plugin) {
     ASErr result = sendInterface(plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector);
     if (result != kNoErr) {
-        host_.menus().dropPlugin(plugin.ref);
-        host_.notifiers().dropPlugin(plugin.ref);
         forget(plugin);
         return result;
     }
@@ -199,9 +200,6 @@ ASErr PluginSet::startup(LoadedPlugin &plugin) {
 ASErr PluginSet::shutdown(LoadedPlugin &plugin) {
     // A closed module is reloaded first, so the plug-in can free what it holds.
     ASErr result = sendInterface(plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
-    host_.menus().dropPlugin(plugin.ref);
-    host_.notifiers().dropPlugin(plugin.ref);
-    host_.dialogs().forgetPlugin(plugin.ref);
     if (std::size_t blocks = host_.blocks().liveBlocks(plugin.ref))
         host_.frontend().show(FrontendEvent::Kind::Warning,
                               plugin.name + " still holds " + std::to_string(blocks) + " block(s) of " +

@@ -56,11 +56,11 @@ class PluginSet {
     // The bundles of `folder`, in name order.
     static std::vector<std::filesystem::path> bundlesIn(const std::filesystem::path &folder);
 
-    // "SP Interface"/"Startup". A refusal closes the module and forgets the
-    // plug-in; the code is returned.
+    // "SP Interface"/"Startup". A refusal forgets the plug-in; the code is
+    // returned.
     ASErr startup(LoadedPlugin &plugin);
-    // "SP Interface"/"Shutdown", then closes the module and forgets the
-    // plug-in (its menu items and notifiers go with it).
+    // "SP Interface"/"Shutdown", then forgets the plug-in. Blocks it still
+    // holds are reported as a warning.
     ASErr shutdown(LoadedPlugin &plugin);
     // "SP Access"/"Unload"; with `closeModule` the module is then closed.
     ASErr unload(LoadedPlugin &plugin, bool closeModule = true);
@@ -101,6 +101,9 @@ class PluginSet {
   private:
     bool openModule(LoadedPlugin &plugin, LoadFailure &failure);
     void closeModule(LoadedPlugin &plugin);
+    // The one way a plug-in leaves the host, whether its start-up was refused
+    // or it shut down: everything it owns here (menu items, notifiers, icons)
+    // goes, then its module is closed and its reference retired.
     void forget(LoadedPlugin &plugin);
 
     Host &host_;

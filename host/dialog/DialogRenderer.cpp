@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 
+#include "DecimalText.h"
 #include "dialog/DialogLook.h"
 
 namespace vyn::host {
@@ -19,15 +19,7 @@ namespace {
 
 // ---- SVG text helpers ----------------------------------------------------
 
-std::string num(double v) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    std::string s = buffer;
-    while (s.back() == '0')
-        s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
-}
+std::string num(double v) { return decimalText(v); }
 
 std::string escaped(const std::string &text) {
     std::string out;
@@ -317,13 +309,6 @@ cairo_status_t appendBytes(void *closure, const unsigned char *data, unsigned in
 }
 
 } // namespace
-
-#if defined(__SANITIZE_ADDRESS__)
-// librsvg lays text out through Pango, which loads the font configuration
-// once and keeps it for the life of the process; the leak checker would
-// report that cache at exit. Everything the host allocates is still checked.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-#endif
 
 std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &drawings) {
     const int w = std::max(dialog.width(), 0), h = std::max(dialog.height(), 0);

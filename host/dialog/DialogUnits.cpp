@@ -3,7 +3,8 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+
+#include "DecimalText.h"
 
 namespace vyn::host {
 namespace {
@@ -80,14 +81,7 @@ std::optional<double> parseTypedValue(std::string_view text, Unit fieldUnit) {
 }
 
 std::string formatValue(double points, Unit unit) {
-    double shown = std::round(points / pointsPerUnit(unit) * 100.0) / 100.0;
-    if (shown == 0) shown = 0; // no "-0"
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", shown);
-    std::string text = buffer;
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.') text.pop_back();
+    std::string text = decimalText(points / pointsPerUnit(unit));
     if (unit != Unit::None) text = text + " " + unitSuffix(unit);
     return text;
 }

@@ -5,47 +5,39 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "support/FileText.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using vyn::test::readFile;
 
 struct Outcome {
     int status;
     std::string out, err;
 };
 
-std::string slurp(const fs::path &file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class VyncolorsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vyncolors-test-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     Outcome run(const std::string &args) {
         std::string command = std::string("'") + VYNCOLORS_EXE + "' " + args + " >'" +
                               (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
         int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"), readFile(dir / "err")};
     }
 
-    fs::path dir;
+    vyn::test::TempFolder folder;
+    const fs::path &dir = folder.path();
 };
 
 TEST_F(VyncolorsTest, HelpIsTheManual) {
     Outcome o = run("--help");
     EXPECT_EQ(o.status, 0);
-    std::string manual = slurp(fs::path(VYN_SOURCE_DIR) / "docs" / "vyncolors.md");
+    std::string manual = readFile(fs::path(VYN_SOURCE_DIR) / "docs" / "vyncolors.md");
     // The manual quotes the help as an indented block.
     std::istringstream lines(o.out);
     std::string line;
@@ -66,7 +58,7 @@ TEST_F(VyncolorsTest, RendersTheAboutBoxWhole) {
         fs::path file = dir / name;
         Outcome o = run("--render-about '" + file.string() + "'");
         EXPECT_EQ(o.status, 0) << o.err;
-        std::string bytes = slurp(file);
+        std::string bytes = readFile(file);
         if (file.extension() == ".png")
             EXPECT_EQ(bytes.substr(0, 4), "\x89PNG");
         else
@@ -98,7 +90,8 @@ TEST_F(VyncolorsTest, ABundleThatDoesNotLoadIsReportedWithOne) {
     fs::create_directories(dir / "plugins" / "Broken.aip");
     Outcome o = run("--plugins '" + (dir / "plugins").string() + "'");
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find("Broken.aip: no plug-in module in the bundle (Broken.so is missing)"), std::string::npos)
+    EXPECT_NE(o.err.find("Broken.aip: no plug-in module in the bundle (Broken.so is missing)"),
+              std::string::npos)
         << o.err;
 }
 

@@ -18,6 +18,7 @@
 #include "PluginSet.h"
 #include "SuiteRegistry.h"
 #include "dialog/DialogEngine.h"
+#include "support/SuiteLease.h"
 
 namespace vyn::host::testing {
 
@@ -39,32 +40,7 @@ inline std::vector<std::string> gLog;
 
 class DialogTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        gLog.clear();
-        auto acquire = [this](const char *name, ASInt32 version) {
-            return host.registry().acquire(name, version);
-        };
-        gADM.basic = static_cast<const ADMBasicSuite *>(acquire(kADMBasicSuite, kADMBasicSuiteVersion));
-        gADM.dialog = static_cast<const ADMDialogSuite *>(acquire(kADMDialogSuite, kADMDialogSuiteVersion));
-        gADM.item = static_cast<const ADMItemSuite *>(acquire(kADMItemSuite, kADMItemSuiteVersion));
-        gADM.list = static_cast<const ADMListSuite *>(acquire(kADMListSuite, kADMListSuiteVersion));
-        gADM.entry = static_cast<const ADMEntrySuite *>(acquire(kADMEntrySuite, kADMEntrySuiteVersion));
-        gADM.notifier =
-            static_cast<const ADMNotifierSuite *>(acquire(kADMNotifierSuite, kADMNotifierSuiteVersion));
-        gADM.drawer = static_cast<const ADMDrawerSuite *>(acquire(kADMDrawerSuite, kADMDrawerSuiteVersion));
-    }
-
-    void TearDown() override {
-        for (auto [name, version] : {std::pair{kADMBasicSuite, kADMBasicSuiteVersion},
-                                     {kADMDialogSuite, kADMDialogSuiteVersion},
-                                     {kADMItemSuite, kADMItemSuiteVersion},
-                                     {kADMListSuite, kADMListSuiteVersion},
-                                     {kADMEntrySuite, kADMEntrySuiteVersion},
-                                     {kADMNotifierSuite, kADMNotifierSuiteVersion},
-                                     {kADMDrawerSuite, kADMDrawerSuiteVersion}})
-            host.registry().release(name, version);
-        gADM = {};
-    }
+    void SetUp() override { gLog.clear(); }
 
     DialogEngine &engine() { return host.dialogs(); }
     UserActions &user() { return host.dialogs().user(); }
@@ -83,6 +59,17 @@ class DialogTest : public ::testing::Test {
     }
 
     Host host;
+
+  private:
+    template <class Suite> using Lease = vyn::test::SuiteLease<const Suite>;
+    Lease<ADMBasicSuite> basic_{host.registry(), kADMBasicSuite, kADMBasicSuiteVersion, &gADM.basic};
+    Lease<ADMDialogSuite> dialog_{host.registry(), kADMDialogSuite, kADMDialogSuiteVersion, &gADM.dialog};
+    Lease<ADMItemSuite> item_{host.registry(), kADMItemSuite, kADMItemSuiteVersion, &gADM.item};
+    Lease<ADMListSuite> list_{host.registry(), kADMListSuite, kADMListSuiteVersion, &gADM.list};
+    Lease<ADMEntrySuite> entry_{host.registry(), kADMEntrySuite, kADMEntrySuiteVersion, &gADM.entry};
+    Lease<ADMNotifierSuite> notifier_{host.registry(), kADMNotifierSuite, kADMNotifierSuiteVersion,
+                                      &gADM.notifier};
+    Lease<ADMDrawerSuite> drawer_{host.registry(), kADMDrawerSuite, kADMDrawerSuiteVersion, &gADM.drawer};
 };
 
 } // namespace vyn::host::testing

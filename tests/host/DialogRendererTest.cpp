@@ -4,45 +4,22 @@
 
 #include <cairo.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
 #include "DialogFixture.h"
 #include "dialog/DialogRenderer.h"
+#include "support/FileText.h"
+#include "support/TempFolder.h"
 
 namespace vyn::host::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
-  public:
-    TempFolder() {
-        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = fs::temp_directory_path() / ("vyn-dialog-" + std::to_string(stamp));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    fs::path operator/(const std::string &name) const { return path_ / name; }
-
-  private:
-    fs::path path_;
-};
-
-std::string readFile(const fs::path &file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using vyn::test::readFile;
+using vyn::test::TempFolder;
 
 DialogModel smallDialog() {
     DialogModel model;

@@ -12,18 +12,17 @@
 #include "Trace.h"
 #include "FaultPlan.h"
 #include "model/Document.h"
+#include "support/SuiteLease.h"
 
 using namespace vyn::host;
+using vyn::test::SuiteLease;
 
 namespace {
 
-template <class Suite> const Suite *suite(Host &host, const char *name, ASInt32 version) {
-    return static_cast<const Suite *>(host.registry().acquire(name, version));
-}
-
 TEST(UnicodeStringSuite, HoldsPlatformTextAsCodeUnits) {
     Host host;
-    auto *s = suite<AIUnicodeStringSuite>(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    SuiteLease<const AIUnicodeStringSuite> s(host.registry(), kAIUnicodeStringSuite,
+                                             kAIUnicodeStringSuiteVersion);
     AIUnicodeStringRef str = nullptr;
     ASSERT_EQ(s->Initialize(&str,
                             "Vyn\xA5"
@@ -54,13 +53,12 @@ TEST(UnicodeStringSuite, HoldsPlatformTextAsCodeUnits) {
     EXPECT_EQ(s->Initialize(&str, "x", 1, 7), kBadParameterErr) << "only the platform encoding";
     EXPECT_EQ(s->Dispose(&copy), kNoErr);
     EXPECT_EQ(host.strings().live(), 0u);
-    host.registry().release(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
 }
 
 TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
     Host host;
-    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
-    auto *chars = suite<CharFeaturesSuite>(host, kCharFeaturesSuite, kCharFeaturesSuiteVersion);
+    SuiteLease<const FontSuite> fonts(host.registry(), kFontSuite, kFontSuiteVersion);
+    SuiteLease<const CharFeaturesSuite> chars(host.registry(), kCharFeaturesSuite, kCharFeaturesSuiteVersion);
     ATE::FontRef font = host.textEngine().make<ATE::FontRef>(TextFont{"DejaVu Sans"});
 
     EXPECT_EQ(fonts->AddRef(font), kNoErr);
@@ -85,8 +83,8 @@ TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
 
 TEST(HandleSpace, AHandleOfOneKindIsNeverAcceptedAsAnother) {
     Host host;
-    auto *strings = suite<AIUnicodeStringSuite>(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
+    SuiteLease<const AIUnicodeStringSuite> strings(host.registry(), kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    SuiteLease<const FontSuite> fonts(host.registry(), kFontSuite, kFontSuiteVersion);
     // Enough strings to reach where each table's numbering used to meet the
     // next one's.
     std::vector<AIUnicodeStringRef> made(5000);
@@ -100,14 +98,12 @@ TEST(HandleSpace, AHandleOfOneKindIsNeverAcceptedAsAnother) {
         strings->Dispose(&str);
     fonts->Release(font);
     fonts->Release(font);
-    host.registry().release(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-    host.registry().release(kFontSuite, kFontSuiteVersion);
 }
 
 TEST(PendingSuites, EachOperationPassesTheGateUnderItsOwnName) {
     Host host;
     host.trace().enable(true);
-    auto *prefs = suite<AIPreferenceSuite>(host, kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+    SuiteLease<const AIPreferenceSuite> prefs(host.registry(), kAIPreferenceSuite, kAIPreferenceSuiteVersion);
     host.faults().failCall(kAIPreferenceSuite, "PutRealPreference", 1, kOutOfMemoryErr);
     EXPECT_EQ(prefs->PutRealPreference("VynColors", "LongueurCase", 20.0), kOutOfMemoryErr);
     EXPECT_EQ(prefs->PutRealPreference("VynColors", "LongueurCase", 20.0), kCantHappenErr);
@@ -115,13 +111,12 @@ TEST(PendingSuites, EachOperationPassesTheGateUnderItsOwnName) {
     EXPECT_TRUE(host.misbehaviour().empty()) << "an operation the host lacks is not the plug-in's fault";
     ASSERT_EQ(host.hostFaults().size(), 1u);
     EXPECT_EQ(host.hostFaults()[0].rfind("AI Preference Suite.PutRealPreference: ", 0), 0u);
-    host.registry().release(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
 }
 
 TEST(TextEngineSuites, ARangeFollowsItsFrameAndDiesWithIt) {
     Host host;
-    auto *ranges = suite<TextRangeSuite>(host, kTextRangeSuite, kTextRangeSuiteVersion);
-    auto *fonts = suite<FontSuite>(host, kFontSuite, kFontSuiteVersion);
+    SuiteLease<const TextRangeSuite> ranges(host.registry(), kTextRangeSuite, kTextRangeSuiteVersion);
+    SuiteLease<const FontSuite> fonts(host.registry(), kFontSuite, kFontSuiteVersion);
     host.documents().open(Document::emptyA4());
     Document &doc = *host.documents().current();
     const ArtId frame = doc.addArt(doc.insertLayer(0, "L").group, TextFrame{}).id;
@@ -141,8 +136,6 @@ TEST(TextEngineSuites, ARangeFollowsItsFrameAndDiesWithIt) {
     EXPECT_EQ(ranges->Release(range), kNoErr);
     EXPECT_EQ(fonts->Release(font), kNoErr);
     EXPECT_EQ(host.misbehaviour().size(), 2u);
-    host.registry().release(kTextRangeSuite, kTextRangeSuiteVersion);
-    host.registry().release(kFontSuite, kFontSuiteVersion);
 }
 
 } // namespace

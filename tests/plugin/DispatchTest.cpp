@@ -43,6 +43,7 @@ TEST(Dispatch, AnswersHandledMessagesSilently) {
         EXPECT_EQ(err, "") << c.caller << "/" << c.selector;
     }
     EXPECT_EQ(h.notify("AI Some Other Notifier"), kNoErr);
+    EXPECT_EQ(h.notify(nullptr), kNoErr) << "a notification without a type is not read";
 }
 
 TEST(Dispatch, TheAboutRequestShowsTheHostsAboutBox) {
@@ -60,7 +61,21 @@ TEST(Dispatch, AnExceptionEscapingAHandlerBecomesItsResult) {
     EXPECT_EQ(h.notify("Probe Foreign Exception"), kCantHappenErr) << "anything but a host error is 'CANT'";
     EXPECT_EQ(h.notify("Probe Host Error"), -42) << "a host error keeps its code";
     EXPECT_EQ(h.notify("Probe Nothing"), kNoErr);
-    EXPECT_EQ(h.host().registry().outstanding(), 134) << "the plug-in keeps running";
+    EXPECT_EQ(h.host().registry().outstanding(), kSuitesThePlugInAcquires) << "the plug-in keeps running";
+}
+
+TEST(Dispatch, TheHostSurvivesAnExceptionEscapingPluginMain) {
+    PluginHarness h(kProbePluginsFolder);
+    h.expectMisbehaviour();
+    ASSERT_TRUE(h.start().empty());
+    // The reload is handled outside the plug-in's message guard.
+    EXPECT_EQ(h.notify("Probe Throw From Next Reload"), kNoErr);
+    EXPECT_EQ(h.host().plugins().unload(*h.plugin(), false), kNoErr);
+    EXPECT_EQ(h.host().plugins().reload(*h.plugin()), kCantHappenErr);
+    ASSERT_EQ(h.host().misbehaviour().size(), 1u);
+    EXPECT_NE(h.host().misbehaviour()[0].find("an exception escaped PluginMain"), std::string::npos);
+    h.host().shutdown();
+    EXPECT_EQ(h.host().plugins().all().size(), 0u);
 }
 
 } // namespace

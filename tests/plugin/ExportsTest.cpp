@@ -4,20 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "PluginHarness.h"
+#include "support/FileText.h"
 
 namespace vyn::test {
 namespace {
 
 // Names of the symbols a 64-bit ELF file defines in its dynamic table.
 std::vector<std::string> definedDynamicSymbols(const std::filesystem::path &file) {
-    std::ifstream in(file, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = readFile(file);
     Elf64_Ehdr header;
     if (bytes.size() < sizeof header) return {};
     std::memcpy(&header, bytes.data(), sizeof header);

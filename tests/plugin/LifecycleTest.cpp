@@ -2,7 +2,9 @@
 #include <algorithm>
 
 #include "PluginHarness.h"
+#include "AIMenu.h"
 #include "MenuModel.h"
+#include "NotifierModel.h"
 #include "UnicodeStrings.h"
 #include "dialog/DialogEngine.h"
 
@@ -25,7 +27,7 @@ TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
     ASSERT_NE(h.plugin(), nullptr);
     EXPECT_NE(h.plugin()->globals, nullptr) << "the object lives in the globals slot";
     EXPECT_EQ(h.plugin()->registeredName, "Colors");
-    EXPECT_EQ(h.host().registry().outstanding(), 134);
+    EXPECT_EQ(h.host().registry().outstanding(), kSuitesThePlugInAcquires);
     EXPECT_EQ(h.traced("message AI Notifier/AI Notify"), 1) << "application started";
 
     // A few messages, an unload, a reload, a menu command, a shut-down.
@@ -34,7 +36,7 @@ TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
     EXPECT_EQ(h.send(kSPAccessCaller, kSPAccessUnloadSelector), kNoErr);
     EXPECT_EQ(h.host().registry().outstanding(), 0) << "every suite is released while unloaded";
     EXPECT_EQ(h.send(kSPAccessCaller, kSPAccessReloadSelector), kNoErr);
-    EXPECT_EQ(h.host().registry().outstanding(), 134);
+    EXPECT_EQ(h.host().registry().outstanding(), kSuitesThePlugInAcquires);
     h.host().dialogs().user().pressOK();
     EXPECT_EQ(h.host().chooseMenuItem({"About Vyn•Tools…", "Vyn•Colors…"}), kNoErr);
 
@@ -45,6 +47,29 @@ TEST(Lifecycle, StartsWithEverySuiteAndLeavesNothingBehind) {
     EXPECT_TRUE(h.host().menus().listing().empty());
     EXPECT_TRUE(h.host().misbehaviour().empty());
     EXPECT_TRUE(h.host().frontend().events().empty()) << "no alert, no warning";
+}
+
+// The probe loads an icon once its suites are acquired and leaves it to the
+// host; whether it then goes by a refused start-up or by a shut-down, the host
+// drops everything it owned.
+TEST(Lifecycle, APlugInThatGoesLeavesNothingOfItsOwnInTheHost) {
+    for (bool refuseStartup : {true, false}) {
+        SCOPED_TRACE(refuseStartup ? "start-up refused after the icon was loaded" : "shut down");
+        PluginHarness h(kProbePluginsFolder);
+        // The About item (the first) is optional; the second item is not.
+        if (refuseStartup) h.host().faults().failCall(kAIMenuSuite, "AddMenuItem", 2, kCantHappenErr, true);
+        h.start();
+        if (!refuseStartup) {
+            ASSERT_NE(h.plugin(), nullptr);
+            EXPECT_EQ(h.host().dialogs().handles().liveIcons(), 1u);
+            h.host().shutdown();
+        }
+        EXPECT_EQ(h.host().plugins().all().size(), 0u);
+        EXPECT_EQ(h.host().dialogs().handles().liveIcons(), 0u);
+        EXPECT_TRUE(h.host().menus().listing().empty());
+        EXPECT_EQ(h.host().notifiers().size(), 0u);
+        EXPECT_EQ(h.host().blocks().liveBlocks(), 0u);
+    }
 }
 
 TEST(Lifecycle, AMissingSuiteFailsStartUpAndReleasesExactlyWhatWasAcquired) {
@@ -76,7 +101,7 @@ TEST(Lifecycle, StartUpSurvivesEveryAllocationFailure) {
         h.host().blocks().failAfter(n);
         auto failures = h.start();
         SCOPED_TRACE("allocations allowed: " + std::to_string(n));
-        EXPECT_EQ(h.host().registry().outstanding(), failures.empty() ? 134 : 0);
+        EXPECT_EQ(h.host().registry().outstanding(), failures.empty() ? kSuitesThePlugInAcquires : 0);
         if (failures.empty()) {
             h.host().blocks().failAfter(std::nullopt);
             h.host().shutdown();
@@ -196,7 +221,7 @@ TEST(Lifecycle, TheWholeLifeSurvivesEveryFailingCall) {
         if (!h.host().faults().sweepStruck()) break; // past the last call
         ASSERT_LT(n, 2000) << "the sweep does not end";
     }
-    EXPECT_GT(n, 134) << "every suite acquisition was a failure point";
+    EXPECT_GT(n, kSuitesThePlugInAcquires) << "every suite acquisition was a failure point";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "MacRoman.h"
 #include "MenuModel.h"
 #include "PluginHarness.h"
+#include "ADMIcon.h"
 #include "dialog/DialogEngine.h"
 
 namespace vyn::test {
@@ -108,6 +109,8 @@ TEST(Menus, TheAboutCommandAnswersZeroHoweverItsBoxCloses) {
     h.host().dialogs().user().close();
     EXPECT_EQ(h.host().chooseMenuItem(kAbout), kNoErr);
     EXPECT_EQ(h.host().chooseMenuItem(kAbout), kNoErr) << "an empty queue closes it like Escape";
+    EXPECT_GT(h.host().faults().calls(kADMIconSuite, "GetFromResource"), 0);
+    EXPECT_EQ(h.host().dialogs().handles().liveIcons(), 0u) << "each drawing gives its picture back";
     ASSERT_EQ(h.host().dialogs().finished().size(), 3u);
     const DialogModel &about = h.host().dialogs().finished()[0].model;
     EXPECT_EQ(about.title, "About Vyn•Colors");

@@ -16,6 +16,7 @@
 #include "PluginSet.h"
 #include "SuiteRegistry.h"
 #include "Trace.h"
+#include "support/TempFolder.h"
 
 namespace vyn::test {
 
@@ -23,6 +24,10 @@ using namespace vyn::host;
 
 inline const std::filesystem::path kPluginsFolder = VYN_PLUGINS_DIR;
 inline const std::filesystem::path kProbePluginsFolder = VYN_TEST_PLUGINS_DIR;
+
+// How many suites a started plug-in holds: its five basic rows and its 129
+// required rows.
+inline constexpr int kSuitesThePlugInAcquires = 5 + 129;
 
 // A host over `folder`, traced. The test fails if the host recorded any
 // misbehaviour of the plug-in, unless the test says it expects some.
@@ -81,11 +86,10 @@ class PluginHarness {
 class BundleCopy {
   public:
     explicit BundleCopy(const std::string &errorList);
-    ~BundleCopy();
-    const std::filesystem::path &folder() const { return folder_; }
+    const std::filesystem::path &folder() const { return folder_.path(); }
 
   private:
-    std::filesystem::path folder_;
+    TempFolder folder_;
 };
 
 } // namespace vyn::test

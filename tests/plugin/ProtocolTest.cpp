@@ -1,19 +1,19 @@
 // The protocols written in docs/protocols.md, replayed: each documented
 // trace line must appear in the host's trace, in the documented order.
-#include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
 
 #include "PluginHarness.h"
 #include "dialog/DialogEngine.h"
+#include "support/FileText.h"
 
 namespace vyn::test {
 namespace {
 
 // The `code` lines of each numbered list, by section title.
 std::map<std::string, std::vector<std::string>> documentedProtocols() {
-    std::ifstream in(std::filesystem::path(VYN_SOURCE_DIR) / "docs" / "protocols.md");
+    std::istringstream in(readFile(std::filesystem::path(VYN_SOURCE_DIR) / "docs" / "protocols.md"));
     std::map<std::string, std::vector<std::string>> protocols;
     std::string line, section;
     const std::regex step(R"(^\d+\. `([^`]+)`)");

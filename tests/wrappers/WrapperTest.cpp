@@ -13,6 +13,7 @@
 #include "TextEngine.h"
 #include "model/Document.h"
 #include "UnicodeStrings.h"
+#include "support/SuiteLease.h"
 
 // The suite globals the wrappers call through; in the plug-in they are set
 // at start-up.
@@ -26,23 +27,23 @@ TextRangeSuite *sTextRange = nullptr;
 namespace {
 
 using namespace vyn::host;
+using vyn::test::SuiteLease;
 
 class Wrappers : public ::testing::Test {
   protected:
-    void SetUp() override {
-        acquire(sAIUnicodeString, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-        acquire(sApplicationPaint, kApplicationPaintSuite, kApplicationPaintSuiteVersion);
-        acquire(sCharFeatures, kCharFeaturesSuite, kCharFeaturesSuiteVersion);
-        acquire(sFont, kFontSuite, kFontSuiteVersion);
-        acquire(sParaFeatures, kParaFeaturesSuite, kParaFeaturesSuiteVersion);
-        acquire(sTextRange, kTextRangeSuite, kTextRangeSuiteVersion);
-    }
-
-    template <class Suite> void acquire(Suite *&global, const char *name, ASInt32 version) {
-        global = static_cast<Suite *>(const_cast<void *>(host.registry().acquire(name, version)));
-    }
-
     Host host;
+
+  private:
+    SuiteLease<AIUnicodeStringSuite> strings_{host.registry(), kAIUnicodeStringSuite,
+                                              kAIUnicodeStringSuiteVersion, &sAIUnicodeString};
+    SuiteLease<ApplicationPaintSuite> paints_{host.registry(), kApplicationPaintSuite,
+                                              kApplicationPaintSuiteVersion, &sApplicationPaint};
+    SuiteLease<CharFeaturesSuite> charFeatures_{host.registry(), kCharFeaturesSuite,
+                                                kCharFeaturesSuiteVersion, &sCharFeatures};
+    SuiteLease<FontSuite> fonts_{host.registry(), kFontSuite, kFontSuiteVersion, &sFont};
+    SuiteLease<ParaFeaturesSuite> paraFeatures_{host.registry(), kParaFeaturesSuite,
+                                                kParaFeaturesSuiteVersion, &sParaFeatures};
+    SuiteLease<TextRangeSuite> ranges_{host.registry(), kTextRangeSuite, kTextRangeSuiteVersion, &sTextRange};
 };
 
 TEST_F(Wrappers, AStringFromNoTextStaysEmptyAndCostsNoCall) {
@@ -70,6 +71,17 @@ TEST_F(Wrappers, AFailedCopyThrowsTheHostsCodeAndLeavesTheTarget) {
 
     target = source;
     EXPECT_EQ(target[3], 0x2022) << "a successful copy carries the text";
+}
+
+TEST_F(Wrappers, AssigningAStringToItselfKeepsItWithoutACall) {
+    ai::UnicodeString text("Vyn");
+    const AIUnicodeStringRef before = text.GetRef();
+    const ai::UnicodeString &same = text;
+    text = same;
+    EXPECT_EQ(host.faults().calls(kAIUnicodeStringSuite, "Copy"), 0)
+        << "a copy onto itself could free the text it copies from";
+    EXPECT_EQ(text.GetRef(), before);
+    EXPECT_EQ(text[2], u'n');
 }
 
 TEST_F(Wrappers, CopyingAFontAddsOneReferenceAndReleasesTwo) {
