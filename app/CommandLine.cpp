@@ -10,7 +10,7 @@ ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
                                    const std::filesystem::path &defaultPlugins) {
     Options options;
     options.plugins = defaultPlugins;
-    std::string renderAbout;
+    std::optional<std::string> renderAbout;
 
     CLI::App cli("vyncolors");
     cli.set_help_flag(); // the help is our own literal, printed by the caller
@@ -28,18 +28,22 @@ ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
     }
     if (options.help || options.version) return {options, {}};
 
-    if (!renderAbout.empty()) {
-        std::filesystem::path file(renderAbout);
+    if (renderAbout) {
+        if (renderAbout->empty()) return {std::nullopt, "--render-about: the file name is empty"};
+        std::filesystem::path file(*renderAbout);
         auto ext = file.extension().string();
         if (ext != ".svg" && ext != ".png")
-            return {std::nullopt, "--render-about: " + renderAbout + ": the file must end in .svg or .png"};
+            return {std::nullopt, "--render-about: " + *renderAbout + ": the file must end in .svg or .png"};
         options.renderAbout = file;
     }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.plugins, ec))
-        return {std::nullopt, "--plugins: " + options.plugins.string() + ": not a readable folder"};
-    if (host::PluginSet::bundlesIn(options.plugins).empty())
-        return {std::nullopt, "--plugins: " + options.plugins.string() + ": no plug-in bundle (NAME.aip) in it"};
+    if (options.plugins.empty()) return {std::nullopt, "--plugins: the folder name is empty"};
+    const std::string folder = "--plugins: " + options.plugins.string() + ": ";
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.plugins, error))
+        return {std::nullopt, folder + "not a readable folder" + (error ? " (" + error.message() + ")" : "")};
+    if (host::PluginSet::bundlesIn(options.plugins, error).empty())
+        return {std::nullopt, folder + (error ? "the folder cannot be read (" + error.message() + ")"
+                                              : "no plug-in bundle (NAME.aip) in it")};
     if (!options.renderAbout) options.menus = true;
     return {options, {}};
 }

@@ -12,6 +12,7 @@
 #include "HostError.h"
 #include "Host.h"
 #include "MenuModel.h"
+#include "ModuleFile.h"
 #include "NotifierModel.h"
 #include "Trace.h"
 #include "dialog/DialogEngine.h"
@@ -61,7 +62,13 @@ std::string codeText(ASErr code) { return describeCode(code); }
 std::string LoadFailure::sentence() const {
     std::string where = bundle.string();
     switch (kind) {
+    case Kind::NotABundle: return where + ": the bundle is not a readable folder (" + detail + ")";
     case Kind::NoModule: return where + ": no plug-in module in the bundle (" + detail + ")";
+    case Kind::UnreadableModule:
+        return where + ": the module " + bundle.stem().string() + ".so cannot be read (" + detail + ")";
+    case Kind::NotAModule:
+        return where + ": " + bundle.stem().string() +
+               ".so is not a complete shared object for this machine: " + detail;
     case Kind::LoaderError: return where + ": the system loader refused the module: " + detail;
     case Kind::NoEntryPoint: return where + ": the module has no PluginMain entry point";
     case Kind::StartupRefused: return where + ": the plug-in refused to start (code " + detail + ")";
@@ -78,11 +85,14 @@ PluginSet::~PluginSet() {
         munmap(base, length);
 }
 
-std::vector<std::filesystem::path> PluginSet::bundlesIn(const std::filesystem::path &folder) {
+std::vector<std::filesystem::path> PluginSet::bundlesIn(const std::filesystem::path &folder,
+                                                        std::error_code &error) {
     std::vector<std::filesystem::path> bundles;
-    std::error_code ec;
-    for (const auto &entry : std::filesystem::directory_iterator(folder, ec))
-        if (entry.is_directory() && entry.path().extension() == ".aip") bundles.push_back(entry.path());
+    std::filesystem::directory_iterator entries(folder, error), end;
+    while (!error && entries != end) {
+        if (entries->path().extension() == ".aip") bundles.push_back(entries->path());
+        entries.increment(error);
+    }
     std::sort(bundles.begin(), bundles.end());
     return bundles;
 }
@@ -91,7 +101,9 @@ LoadedPlugin *PluginSet::open(const std::filesystem::path &bundle, LoadFailure &
     auto plugin = std::make_unique<LoadedPlugin>();
     plugin->bundle = bundle;
     plugin->name = bundle.stem().string();
-    plugin->resources = BundleResources(bundle / "Resources");
+    plugin->resources = BundleResources(bundle / "Resources", [this](const std::string &refusal) {
+        host_.frontend().show(FrontendEvent::Kind::Warning, refusal);
+    });
     if (!openModule(*plugin, failure)) return nullptr;
     plugin->ref = refs_.add(plugin.get());
     plugins_.push_back(std::move(plugin));
@@ -100,11 +112,28 @@ LoadedPlugin *PluginSet::open(const std::filesystem::path &bundle, LoadFailure &
 
 bool PluginSet::openModule(LoadedPlugin &plugin, LoadFailure &failure) {
     failure.bundle = plugin.bundle;
-    auto file = plugin.bundle / (plugin.name + ".so");
-    if (!std::filesystem::is_regular_file(file)) {
-        failure.kind = LoadFailure::Kind::NoModule;
-        failure.detail = file.filename().string() + " is missing";
+    auto refuse = [&failure](LoadFailure::Kind kind, std::string detail) {
+        failure.kind = kind;
+        failure.detail = std::move(detail);
         return false;
+    };
+    std::error_code error;
+    auto bundleType = std::filesystem::status(plugin.bundle, error).type();
+    if (error) return refuse(LoadFailure::Kind::NotABundle, error.message());
+    using Type = std::filesystem::file_type;
+    if (bundleType == Type::not_found)
+        return refuse(LoadFailure::Kind::NotABundle, "it is a link that leads nowhere");
+    if (bundleType == Type::regular) return refuse(LoadFailure::Kind::NotABundle, "it is a file");
+    if (bundleType != Type::directory) return refuse(LoadFailure::Kind::NotABundle, "it is not a folder");
+    auto file = plugin.bundle / (plugin.name + ".so");
+    ModuleFileCheck check = checkModuleFile(file);
+    switch (check.verdict) {
+    case ModuleFileCheck::Verdict::Loadable: break;
+    case ModuleFileCheck::Verdict::Missing:
+        return refuse(LoadFailure::Kind::NoModule, file.filename().string() + " is missing");
+    case ModuleFileCheck::Verdict::Unreadable:
+        return refuse(LoadFailure::Kind::UnreadableModule, check.detail);
+    case ModuleFileCheck::Verdict::NotLoadable: return refuse(LoadFailure::Kind::NotAModule, check.detail);
     }
     void *module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {

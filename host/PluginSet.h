@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "BundleResources.h"
@@ -22,10 +23,18 @@ namespace vyn::host {
 class Host;
 
 struct LoadFailure {
-    enum class Kind { NoModule, LoaderError, NoEntryPoint, StartupRefused };
+    enum class Kind {
+        NotABundle,       // the bundle is not a folder that can be read
+        NoModule,         // NAME.so is missing
+        UnreadableModule, // NAME.so cannot be opened
+        NotAModule,       // NAME.so is no complete shared object for this machine (ModuleFile.h)
+        LoaderError,
+        NoEntryPoint,
+        StartupRefused,
+    };
     Kind kind;
     std::filesystem::path bundle;
-    std::string detail; // the loader's message, or the plug-in's code as text
+    std::string detail; // the reason: the system's, the loader's, or the plug-in's code as text
     ASErr code = kNoErr;
     std::string sentence() const;
 };
@@ -53,8 +62,15 @@ class PluginSet {
 
     // Opens one bundle's module. Null (with `failure` filled) on failure.
     LoadedPlugin *open(const std::filesystem::path &bundle, LoadFailure &failure);
-    // The bundles of `folder`, in name order.
-    static std::vector<std::filesystem::path> bundlesIn(const std::filesystem::path &folder);
+    // The bundles of `folder`, in name order: every entry named NAME.aip.
+    // Those that are not readable folders are kept, so that opening them
+    // says why. `error` tells when the folder itself cannot be read.
+    static std::vector<std::filesystem::path> bundlesIn(const std::filesystem::path &folder,
+                                                        std::error_code &error);
+    static std::vector<std::filesystem::path> bundlesIn(const std::filesystem::path &folder) {
+        std::error_code ignored;
+        return bundlesIn(folder, ignored);
+    }
 
     // "SP Interface"/"Startup". A refusal forgets the plug-in; the code is
     // returned.

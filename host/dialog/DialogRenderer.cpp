@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 
 #include "DecimalText.h"
+#include "AtomicFile.h"
 #include "dialog/DialogLook.h"
 
 namespace vyn::host {
@@ -366,36 +366,19 @@ void writePicture(const std::string &svg, const std::filesystem::path &file, dou
     if (!png && ext != ".svg" && ext != ".SVG")
         throw std::runtime_error("cannot write picture " + file.string() +
                                  ": its name must end in .svg or .png");
-    std::string bytes;
+    AtomicFile out(file);
     try {
         if (png) {
-            auto data = svgToPng(svg, pngScale);
-            bytes.assign(data.begin(), data.end());
+            const std::vector<unsigned char> data = svgToPng(svg, pngScale);
+            out.write({reinterpret_cast<const char *>(data.data()), data.size()});
         } else {
-            bytes = svg;
+            out.write(svg);
         }
     } catch (const std::runtime_error &e) {
         throw std::runtime_error("cannot write picture " + file.string() + ": " + e.what());
     }
-    std::filesystem::path part = file;
-    part += ".part";
-    {
-        std::ofstream out(part, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(part, ignored);
-            throw std::runtime_error("cannot write picture " + file.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(part, file, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(part, ignored);
-        throw std::runtime_error("cannot write picture " + file.string() + ": " + ec.message());
-    }
+    if (auto failure = out.commit())
+        throw std::runtime_error("cannot write picture " + file.string() + ": " + failure->reason());
 }
 
 } // namespace vyn::host

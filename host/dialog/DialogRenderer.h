@@ -30,8 +30,8 @@ std::vector<unsigned char> svgToPng(const std::string &svg, double scale);
 
 // Writes `svg` to `file`, as SVG text or, for a name ending in .png, as a
 // PNG drawn at `pngScale` times the SVG's size. The file appears whole or
-// not at all (written beside it, then renamed). Throws std::runtime_error
-// with a sentence naming the file when it cannot.
+// not at all (see AtomicFile.h). Throws std::runtime_error with a sentence
+// naming the file and the cause when it cannot.
 void writePicture(const std::string &svg, const std::filesystem::path &file, double pngScale = 2.0);
 
 } // namespace vyn::host

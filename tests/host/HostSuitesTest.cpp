@@ -83,7 +83,8 @@ TEST(TextEngineSuites, CountReferencesAndRefuseStaleOnes) {
 
 TEST(HandleSpace, AHandleOfOneKindIsNeverAcceptedAsAnother) {
     Host host;
-    SuiteLease<const AIUnicodeStringSuite> strings(host.registry(), kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    SuiteLease<const AIUnicodeStringSuite> strings(host.registry(), kAIUnicodeStringSuite,
+                                                   kAIUnicodeStringSuiteVersion);
     SuiteLease<const FontSuite> fonts(host.registry(), kFontSuite, kFontSuiteVersion);
     // Enough strings to reach where each table's numbering used to meet the
     // next one's.

@@ -12,10 +12,18 @@ TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "vyn-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::system_error(errno, std::generic_category(), "mkdtemp");
     path_ = pattern;
+    // Open to others as a shared temporary folder is, so that a test can run
+    // a child process as another user inside it.
+    std::filesystem::permissions(
+        path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                   std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                   std::filesystem::perms::others_exec);
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 
