@@ -36,6 +36,10 @@ template <class Object, class Handle> class HandleTable {
     }
 
     void remove(Handle handle) { map_.erase(reinterpret_cast<std::uintptr_t>(handle)); }
+    // Withdraws every handle whose object `pred` accepts.
+    template <class Pred> void removeIf(Pred &&pred) {
+        std::erase_if(map_, [&](const auto &entry) { return pred(entry.second); });
+    }
     std::size_t size() const { return map_.size(); }
     void clear() { map_.clear(); }
 

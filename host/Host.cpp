@@ -57,7 +57,12 @@ void Host::registerSuites() {
 std::vector<std::string> Host::start() {
     std::vector<std::string> failures;
     if (options_.pluginsFolder.empty()) return failures;
-    for (const auto &bundle : PluginSet::bundlesIn(options_.pluginsFolder)) {
+    std::error_code unreadable;
+    const auto bundles = PluginSet::bundlesIn(options_.pluginsFolder, unreadable);
+    if (unreadable)
+        failures.push_back(options_.pluginsFolder.string() + ": the plug-ins folder cannot be read (" +
+                           unreadable.message() + ")");
+    for (const auto &bundle : bundles) {
         LoadFailure failure;
         LoadedPlugin *plugin = plugins_->open(bundle, failure);
         if (!plugin) {

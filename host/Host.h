@@ -13,6 +13,8 @@
 
 #include "ASTypes.h"
 
+struct SPBasicSuite;
+
 namespace vyn::host {
 
 class SuiteRegistry;
@@ -121,6 +123,6 @@ void registerADMSuites(SuiteRegistry &registry);
 void registerPendingSuites(SuiteRegistry &registry);
 
 // The SP Basic table every message header carries.
-const struct SPBasicSuite *basicSuite();
+const ::SPBasicSuite *basicSuite();
 
 } // namespace vyn::host

@@ -180,6 +180,8 @@ void PluginSet::forget(LoadedPlugin &plugin) {
     host_.notifiers().dropPlugin(plugin.ref);
     host_.dialogs().forgetPlugin(plugin.ref);
     closeModule(plugin);
+    // Pins outlive a plug-in only as stale handles, never as pointers to it.
+    access_.removeIf([&](const LoadedPlugin *pinned) { return pinned == &plugin; });
     refs_.remove(plugin.ref);
     std::erase_if(plugins_, [&](const auto &p) { return p.get() == &plugin; });
 }

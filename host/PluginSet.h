@@ -67,10 +67,6 @@ class PluginSet {
     // says why. `error` tells when the folder itself cannot be read.
     static std::vector<std::filesystem::path> bundlesIn(const std::filesystem::path &folder,
                                                         std::error_code &error);
-    static std::vector<std::filesystem::path> bundlesIn(const std::filesystem::path &folder) {
-        std::error_code ignored;
-        return bundlesIn(folder, ignored);
-    }
 
     // "SP Interface"/"Startup". A refusal forgets the plug-in; the code is
     // returned.

@@ -103,9 +103,16 @@ TEST(BundleLoading, UnreadableFoldersSaySo) {
         const bool none = PluginSet::bundlesIn(plugins.path(), error).empty();
         return std::string(none ? "none: " : "some: ") + error.message();
     });
+    const std::string startError = asUnprivileged([&] {
+        Host host(HostOptions{plugins.path()});
+        const auto failures = host.start();
+        return failures.empty() ? std::string("no failure") : failures.front();
+    });
     fs::permissions(plugins.path(), fs::perms::owner_all);
     fs::permissions(plugins / "Closed.aip", fs::perms::owner_all);
     EXPECT_EQ(folderError, "none: Permission denied");
+    EXPECT_EQ(startError,
+              plugins.path().string() + ": the plug-ins folder cannot be read (Permission denied)");
 }
 
 } // namespace

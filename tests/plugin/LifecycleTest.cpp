@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "PluginHarness.h"
+#include "support/SuiteLease.h"
 #include "AIMenu.h"
 #include "MenuModel.h"
 #include "NotifierModel.h"
@@ -178,6 +179,17 @@ TEST(Lifecycle, ShutdownWithoutAnObjectDoesNothing) {
 
 namespace vyn::test {
 namespace {
+
+TEST(Lifecycle, APinOutlivingItsPlugInIsOnlyAStaleHandle) {
+    PluginHarness h;
+    ASSERT_TRUE(h.start().empty());
+    SuiteLease<const SPAccessSuite> access(h.host().registry(), kSPAccessSuite, kSPAccessSuiteVersion);
+    SPAccessRef pin = nullptr;
+    ASSERT_EQ(access->AcquirePlugin(h.plugin()->ref, &pin), kNoErr);
+    h.host().shutdown();
+    EXPECT_EQ(access->ReleasePlugin(pin), kBadParameterErr) << "the pin went with its plug-in";
+    h.expectMisbehaviour();
+}
 
 // Calls that give something back: failing them leaves the host holding
 // what the plug-in meant to return, which no plug-in can repair.
