@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "Dialogue.h"
 #include "IAIUnicodeString.h"
 
 namespace {
@@ -59,6 +60,12 @@ ASErr DatePlugIn::StartupPlugin(SPInterfaceMessage *message) {
 ASErr DatePlugIn::ShutdownPlugin(SPInterfaceMessage *message) {
     message->d.globals = nullptr;
     return Plugin::ShutdownPlugin(message);
+}
+
+ASErr DatePlugIn::ReloadPlugin(SPInterfaceMessage *message) {
+    ASErr result = Plugin::ReloadPlugin(message);
+    if (result == kNoErr && SettingsDialogUnplaced()) PlaceSettingsDialog();
+    return result;
 }
 
 ASErr DatePlugIn::Message(const char *caller, const char *selector, void *message) {

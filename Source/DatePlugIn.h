@@ -30,6 +30,9 @@ class DatePlugIn : public Plugin {
 
     ASErr StartupPlugin(SPInterfaceMessage *message) override;
     ASErr ShutdownPlugin(SPInterfaceMessage *message) override;
+    // A reload that opened the code anew finds its globals fresh: the
+    // settings dialog is placed again as at start-up.
+    ASErr ReloadPlugin(SPInterfaceMessage *message) override;
     // Plugin::Message, with any exception turned into a result code.
     ASErr Message(const char *caller, const char *selector, void *message) override;
     ASErr Notify(AINotifierMessage *message) override;

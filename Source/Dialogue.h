@@ -1,17 +1,20 @@
-// Dialogue.h — the settings dialog: its screen position and its
-// initialisation procedure.
+// Dialogue.h — the settings dialog: its size and its initialisation
+// procedure, which records the artboard, loads the settings and builds the
+// items.
 #pragma once
 
 #include "ADMDialog.h"
 #include "ASTypes.h"
-
-// Bounds of the settings dialog on the screen (top, left, bottom, right).
-// Top and left are computed when the menus are installed; the dialog is
-// always 460 pixels wide and 240 high.
-extern ADMRect PosDialReglages;
+#include "Reglages.h"
 
 constexpr ASInt16 kSettingsDialogWidth = 460;
 constexpr ASInt16 kSettingsDialogHeight = 240;
 
-// Initialisation procedure of the settings dialog.
+// Places the settings dialog as at start-up: centred horizontally, with a
+// third of the free height above it (Menu.cpp).
+void PlaceSettingsDialog();
+// Whether the dialog's bounds are still the fresh module's zeros.
+bool SettingsDialogUnplaced();
+
+// Initialisation procedure of the settings dialog. Returns 0 in every case.
 ADMErr ASAPI ValeursDefautDialogue(ADMDialogRef dialog);

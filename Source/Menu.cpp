@@ -51,17 +51,6 @@ ASErr FindGroupFromLast(const char *name, ASInt32 &found) {
     return kNoErr;
 }
 
-// The settings dialog starts centred horizontally, with a third of the free
-// height above it. 32-bit arithmetic, stored as 16-bit.
-void PlaceSettingsDialog() {
-    ADMRect screen = {0, 0, 0, 0};
-    sADMBasic->GetScreenDimensions(&screen);
-    const ASInt32 freeHeight = screen.bottom - screen.top - kSettingsDialogHeight;
-    const ASInt32 freeWidth = screen.right - screen.left - kSettingsDialogWidth;
-    PosDialReglages.top = static_cast<ASInt16>(freeHeight / 3);
-    PosDialReglages.left = static_cast<ASInt16>(freeWidth >> 1);
-}
-
 void InstallAboutItem(SPInterfaceMessage *message, AIMenuItemHandle *aboutItem) {
     // A failure leaves the About command out; start-up goes on.
     try {
@@ -73,6 +62,21 @@ void InstallAboutItem(SPInterfaceMessage *message, AIMenuItemHandle *aboutItem) 
 }
 
 } // namespace
+
+// 32-bit arithmetic, stored as 16-bit.
+void PlaceSettingsDialog() {
+    ADMRect screen = {0, 0, 0, 0};
+    sADMBasic->GetScreenDimensions(&screen);
+    const ASInt32 freeHeight = screen.bottom - screen.top - kSettingsDialogHeight;
+    const ASInt32 freeWidth = screen.right - screen.left - kSettingsDialogWidth;
+    PosDialReglages.top = static_cast<ASInt16>(freeHeight / 3);
+    PosDialReglages.left = static_cast<ASInt16>(freeWidth >> 1);
+}
+
+bool SettingsDialogUnplaced() {
+    return PosDialReglages.top == 0 && PosDialReglages.left == 0 && PosDialReglages.bottom == 0 &&
+           PosDialReglages.right == 0;
+}
 
 ASErr DatePlugIn::AddMenus(SPInterfaceMessage *message) {
     InstallAboutItem(message, &fAboutMenuItem);

@@ -16,6 +16,7 @@
 #include "PluginSet.h"
 #include "SuiteRegistry.h"
 #include "Trace.h"
+#include "model/Document.h"
 #include "support/TempFolder.h"
 
 namespace vyn::test {
@@ -36,6 +37,8 @@ class PluginHarness {
     explicit PluginHarness(std::filesystem::path folder = kPluginsFolder, ADMRect screen = {0, 0, 900, 1440})
         : host_(HostOptions{std::move(folder), screen}) {
         host_.trace().enable(true);
+        // As the command line does: the plug-in's commands work on a document.
+        host_.documents().open(Document::emptyA4());
     }
     ~PluginHarness() {
         if (misbehaviourExpected_) return;
