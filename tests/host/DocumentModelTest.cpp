@@ -57,13 +57,32 @@ AIColor colorOf(ASInt32 kind) {
     return c;
 }
 
-bool sameBytes(const AIPathStyle &a, const AIPathStyle &b) {
-    // Compared field by field: padding bytes carry nothing.
-    return a.fillPaint == b.fillPaint && a.strokePaint == b.strokePaint &&
-           std::memcmp(&a.fill.color.c, &b.fill.color.c, sizeof a.fill.color.c) == 0 &&
-           a.fill.color.kind == b.fill.color.kind && a.stroke.width == b.stroke.width &&
-           std::memcmp(&a.stroke.dash, &b.stroke.dash, sizeof a.stroke.dash) == 0 && a.clip == b.clip &&
-           a.evenOdd == b.evenOdd && std::memcmp(&a.resolution, &b.resolution, sizeof(float)) == 0;
+// Bit for bit, field by field: padding bytes and the union's unused bytes
+// carry nothing.
+bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+bool sameBits(const AIRealMatrix &a, const AIRealMatrix &b) {
+    return sameBits(a.a, b.a) && sameBits(a.b, b.b) && sameBits(a.c, b.c) && sameBits(a.d, b.d) &&
+           sameBits(a.tx, b.tx) && sameBits(a.ty, b.ty);
+}
+
+bool sameGradient(const AIGradientStyle &a, const AIGradientStyle &b) {
+    return a.gradient == b.gradient && sameBits(a.gradientOrigin.h, b.gradientOrigin.h) &&
+           sameBits(a.gradientOrigin.v, b.gradientOrigin.v) && sameBits(a.gradientAngle, b.gradientAngle) &&
+           sameBits(a.gradientLength, b.gradientLength) && sameBits(a.matrix, b.matrix) &&
+           sameBits(a.hiliteAngle, b.hiliteAngle) && sameBits(a.hiliteLength, b.hiliteLength);
+}
+
+bool sameProcess(const AIFourColorStyle &a, const AIFourColorStyle &b) {
+    return sameBits(a.cyan, b.cyan) && sameBits(a.magenta, b.magenta) && sameBits(a.yellow, b.yellow) &&
+           sameBits(a.black, b.black);
+}
+
+bool sameDash(const AIDashStyle &a, const AIDashStyle &b) {
+    if (a.length != b.length || !sameBits(a.offset, b.offset)) return false;
+    for (int i = 0; i < kMaxDashComponents; ++i)
+        if (!sameBits(a.array[i], b.array[i])) return false;
+    return true;
 }
 
 TEST(ModelRecords, StylesRoundTripBitForBit) {
@@ -89,7 +108,16 @@ TEST(ModelRecords, StylesRoundTripBitForBit) {
     const PathStyle model = toModel(style, handles, &doc);
     EXPECT_FALSE(model.fillPainted);
     EXPECT_EQ(std::get<GradientPaint>(model.fill.paint).gradient, sunset);
-    EXPECT_TRUE(sameBytes(toRecord(model, handles), style));
+    const AIPathStyle back = toRecord(model, handles);
+    EXPECT_EQ(back.fillPaint, style.fillPaint);
+    EXPECT_EQ(back.fill.color.kind, kGradient);
+    EXPECT_TRUE(sameGradient(back.fill.color.c.b, style.fill.color.c.b));
+    EXPECT_EQ(back.stroke.color.kind, kFourColor);
+    EXPECT_TRUE(sameProcess(back.stroke.color.c.f, style.stroke.color.c.f)) << "-0.0 stays -0.0";
+    EXPECT_TRUE(sameBits(back.stroke.width, style.stroke.width));
+    EXPECT_TRUE(sameDash(back.stroke.dash, style.stroke.dash));
+    EXPECT_EQ(back.evenOdd, 1);
+    EXPECT_TRUE(sameBits(back.resolution, style.resolution));
 }
 
 TEST(ModelRecords, RefusesWhatNamesNothing) {
