@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
@@ -31,7 +32,10 @@ std::variant<TypedLength, std::string> readLength(const FieldOption &field, cons
     std::size_t unitStart = t.size();
     while (unitStart > 0 && std::isalpha(static_cast<unsigned char>(t[unitStart - 1])))
         --unitStart;
-    if (unitStart > 0 && unitStart < t.size() && host::parseTypedValue(t.substr(0, unitStart), field.unit))
+    const std::string_view number = t.substr(0, unitStart);
+    const bool bare = std::none_of(number.begin(), number.end(),
+                                   [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+    if (bare && unitStart < t.size() && host::parseTypedValue(number, field.unit))
         return option + ": " + inQuotes(text) + ": unknown unit " + inQuotes(t.substr(unitStart)) +
                " (give pt or mm, or cm, in, pc)";
     return option + ": " + inQuotes(text) + " is not a length (a number, then pt or mm if need be)";
