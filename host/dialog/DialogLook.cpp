@@ -3,8 +3,8 @@
 #include <cairo.h>
 
 #include <cmath>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 #include "ADMDrawer.h"
 

@@ -205,8 +205,10 @@ std::string pushButton(const DialogItem &item, bool withText) {
 std::string fittedText(const std::string &text, double x, double y, double room, int font,
                        ADMRGBColor colour) {
     const double width = textWidth(text, font);
-    if (width <= room || width <= 0) return textElement(text, x, y, font, colour);
-    return "<g transform=\"translate(" + num(x) + "," + num(y) + ") scale(" + num(room / width) + ",1)\">" +
+    if (width <= room || room <= 0) return textElement(text, x, y, font, colour);
+    // Rounded down, so that the narrowed text never passes `room`.
+    const double narrowing = std::floor(room / width * 100) / 100;
+    return "<g transform=\"translate(" + num(x) + "," + num(y) + ") scale(" + num(narrowing) + ",1)\">" +
            textElement(text, 0, 0, font, colour) + "</g>\n";
 }
 
