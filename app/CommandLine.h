@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "DialogSettings.h"
+
 namespace vyn::app {
 
 struct Options {
@@ -14,6 +16,15 @@ struct Options {
     bool trace = false;
     std::optional<std::filesystem::path> renderAbout;
     std::filesystem::path plugins;
+
+    // The settings dialog: what to set in it, whether to press Cancel
+    // instead of OK, and where to draw it just before.
+    DialogSettings settings;
+    bool cancel = false;
+    std::optional<std::filesystem::path> renderDialog;
+    std::optional<std::filesystem::path> prefs;
+
+    bool runsSettingsDialog() const { return settings.any() || cancel || renderDialog; }
 };
 
 struct ParsedCommandLine {

@@ -10,7 +10,34 @@ Runs the Vyn•Colors plug-in inside the stand-in host: starts the host with
 the plug-ins folder, lets the plug-in install its menu commands, does what
 the options ask, and shuts everything down again.
 
-Options:
+Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
+  Any of these options opens the dialog, sets what they give as a person
+  would, in the order of the dialog's items, and presses OK. A setting not
+  given keeps the value the dialog shows, which is the stored one.
+  --font NAME           The label font: typed into the font list, which
+                        selects the installed font of exactly that name.
+  --text-size LEN       The label text size, in points (0.1 at least).
+  --box-length LEN      The length and height of each box: a bare number is
+  --box-height LEN      in millimetres, as the dialog shows them.
+  --gap LEN             The gap between boxes (not negative), and the offset
+  --offset-x LEN        of the first box from the artboard's top left
+  --offset-y LEN        corner, in points.
+  --[no-]patterns       Tick or clear the dialog's check boxes: the kinds of
+  --[no-]gradients      paint sought, the tints of custom colours listed
+  --[no-]custom         apart, only the selection examined. A box is
+  --[no-]tints          clicked only when it shows the other state; "Tints"
+  --[no-]other          cannot change while "Custom" is clear.
+  --[no-]selection
+  --cancel              Press Cancel instead of OK: nothing is saved.
+  --render-dialog FILE  Draw the dialog as it stands just before OK or
+                        Cancel into FILE, as SVG or PNG by its extension.
+  --prefs FILE          The preferences file (default: vyncolors/ under the
+                        XDG configuration folder).
+  A length LEN may end in a unit: pt, mm, cm, in or pc ("4 pt", "12mm").
+  A value below a field's minimum (a box smaller than the text size) is
+  held at that minimum, with a warning.
+
+Other options:
   --menus               List the host's menus after start-up, one command per
                         line, as the path to it (the default when no other
                         action is given).
@@ -24,7 +51,8 @@ Options:
 
 Alerts and warnings go to standard error.
 Exit status: 0 done; 1 the plug-in refused to start or to run a command;
-2 bad usage, an unreadable folder or an unwritable file.
+2 bad usage (a bad value, a font that is not installed: nothing is saved),
+an unreadable folder or an unwritable file.
 )";
 
 } // namespace vyn::app

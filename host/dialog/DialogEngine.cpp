@@ -158,12 +158,13 @@ void DialogEngine::perform(RunningDialog &d, const UserAction &a) {
     switch (a.kind) {
     case Kind::Type: typeInto(d, a); break;
     case Kind::Step: stepField(d, a); break;
-    case Kind::ClickCheckBox:
-        if (auto i = target(d, a, a.item, isCheckBox, "check box")) {
-            d.model.items[*i].checked = !d.model.items[*i].checked;
-            notify(d, *i);
-        }
+    case Kind::ClickCheckBox: clickCheckBox(d, a); break;
+    case Kind::SetCheckBox: {
+        // Already showing the state wanted, dimmed or not: nothing to click.
+        auto shown = d.model.find(a.item, isCheckBox);
+        if (!shown || d.model.items[*shown].checked != a.on) clickCheckBox(d, a);
         break;
+    }
     case Kind::ClickIcon:
         if (auto i = target(d, a, a.item, isIcon, "icon")) notify(d, *i);
         break;
@@ -179,6 +180,12 @@ void DialogEngine::perform(RunningDialog &d, const UserAction &a) {
     case Kind::Inspect:
         if (a.inspect) a.inspect(snapshotOf(d));
         break;
+    case Kind::Confirm: {
+        UserAction press;
+        press.kind = a.decide && a.decide(snapshotOf(d)) ? Kind::PressOK : Kind::PressCancel;
+        perform(d, press);
+        break;
+    }
     }
 }
 
@@ -202,6 +209,13 @@ void DialogEngine::typeInto(RunningDialog &d, const UserAction &a) {
     }
     d.model.activate(*i, true);
     notify(d, *i);
+}
+
+void DialogEngine::clickCheckBox(RunningDialog &d, const UserAction &a) {
+    if (auto i = target(d, a, a.item, isCheckBox, "check box")) {
+        d.model.items[*i].checked = !d.model.items[*i].checked;
+        notify(d, *i);
+    }
 }
 
 void DialogEngine::stepField(RunningDialog &d, const UserAction &a) {

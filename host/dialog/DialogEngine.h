@@ -98,6 +98,7 @@ class DialogEngine {
     void perform(RunningDialog &dialog, const UserAction &action);
     void typeInto(RunningDialog &dialog, const UserAction &action);
     void stepField(RunningDialog &dialog, const UserAction &action);
+    void clickCheckBox(RunningDialog &dialog, const UserAction &action);
     void choose(RunningDialog &dialog, const UserAction &action);
     void press(RunningDialog &dialog, const UserAction &action, int buttonId);
     void escape(RunningDialog &dialog);

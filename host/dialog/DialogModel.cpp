@@ -58,6 +58,8 @@ std::size_t DialogModel::add(ItemKind kind, int id, ADMRect rect) {
     item.kind = kind;
     item.id = id;
     item.rect = rect;
+    // A push button's text sits in its middle unless the plug-in says otherwise.
+    if (kind == ItemKind::TextPushButton) item.justify = kADMCenterJustify;
     items.push_back(std::move(item));
     return items.size() - 1;
 }

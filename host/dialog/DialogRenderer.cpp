@@ -200,14 +200,27 @@ std::string pushButton(const DialogItem &item, bool withText) {
     return out;
 }
 
+// Text that must stay within `room` pixels from `x`: narrowed as a field
+// narrows what it cannot scroll in a picture, so that it stays whole.
+std::string fittedText(const std::string &text, double x, double y, double room, int font,
+                       ADMRGBColor colour) {
+    const double width = textWidth(text, font);
+    if (width <= room || room <= 0) return textElement(text, x, y, font, colour);
+    // Rounded down, so that the narrowed text never passes `room`.
+    const double narrowing = std::floor(room / width * 100) / 100;
+    return "<g transform=\"translate(" + num(x) + "," + num(y) + ") scale(" + num(narrowing) + ",1)\">" +
+           textElement(text, 0, 0, font, colour) + "</g>\n";
+}
+
 // A white field with its text and, at its right, a strip of `strip` pixels
 // holding the arrows.
 std::string field(const DialogItem &item, int strip) {
-    const int w = item.width(), h = item.height();
+    const int w = item.width(), h = item.height(), inset = 4;
     std::string out = rectElement(0.5, 0.5, w - 1, h - 1,
                                   filled(look::kField) + " " + "stroke=\"" + cssColour(look::kBorder) +
                                       "\" stroke-width=\"1\"");
-    out += textElement(item.shownText(), 4, baselineFor(h / 2.0, item.font), item.font, textColour(item));
+    out += fittedText(item.shownText(), inset, baselineFor(h / 2.0, item.font), w - strip - 2 * inset,
+                      item.font, textColour(item));
     const double x = w - strip;
     out += "<line x1=\"" + num(x + 0.5) + "\" y1=\"1\" x2=\"" + num(x + 0.5) + "\" y2=\"" + num(h - 1) +
            "\" stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"/>\n";
@@ -236,9 +249,10 @@ std::string popup(const DialogItem &item) {
 std::string checkBox(const DialogItem &item) {
     const int box = 12;
     const double top = (item.height() - box) / 2.0;
-    std::string out =
-        rectElement(0.5, top + 0.5, box - 1, box - 1,
-                    filled(look::kField) + " stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"");
+    // A dimmed box is greyed inside as well as in its tick and text.
+    std::string out = rectElement(0.5, top + 0.5, box - 1, box - 1,
+                                  filled(item.enabled ? look::kField : look::kBackground) + " stroke=\"" +
+                                      cssColour(look::kBorder) + "\" stroke-width=\"1\"");
     if (item.checked)
         out += "<path d=\"M2.5 " + num(top + 6.5) + " L5 " + num(top + 9) + " L9.5 " + num(top + 3) +
                "\" fill=\"none\" stroke=\"" + cssColour(textColour(item)) +

@@ -29,6 +29,7 @@ std::string UserAction::print() const {
     case Kind::Type: return "type(field " + id + ", " + quoted(text) + ")";
     case Kind::Step: return "step(field " + id + ", " + signedNumber(count) + (large ? ", large)" : ")");
     case Kind::ClickCheckBox: return "click(checkbox " + id + ")";
+    case Kind::SetCheckBox: return "set(checkbox " + id + (on ? ", on)" : ", off)");
     case Kind::ClickIcon: return "click(icon " + id + ")";
     case Kind::ClickButton: return "click(button " + id + ")";
     case Kind::Choose:
@@ -39,6 +40,7 @@ std::string UserAction::print() const {
     case Kind::Close: return "close()";
     case Kind::Render: return "render(" + quoted(file.string()) + ")";
     case Kind::Inspect: return "inspect(" + quoted(text) + ")";
+    case Kind::Confirm: return "confirm(" + quoted(text) + ")";
     }
     return "?";
 }
@@ -57,6 +59,12 @@ UserActions &UserActions::step(int field, int count, bool large) {
 }
 
 UserActions &UserActions::clickCheckBox(int id) { return push(action(UserAction::Kind::ClickCheckBox, id)); }
+UserActions &UserActions::setCheckBox(int id, bool on) {
+    UserAction a = action(UserAction::Kind::SetCheckBox, id);
+    a.on = on;
+    return push(std::move(a));
+}
+
 UserActions &UserActions::clickIcon(int id) { return push(action(UserAction::Kind::ClickIcon, id)); }
 UserActions &UserActions::clickButton(int id) { return push(action(UserAction::Kind::ClickButton, id)); }
 
@@ -93,6 +101,13 @@ UserActions &UserActions::inspect(std::string label, std::function<void(const Di
     UserAction a = action(UserAction::Kind::Inspect);
     a.text = std::move(label);
     a.inspect = std::move(check);
+    return push(std::move(a));
+}
+
+UserActions &UserActions::confirm(std::string label, std::function<bool(const DialogSnapshot &)> decide) {
+    UserAction a = action(UserAction::Kind::Confirm);
+    a.text = std::move(label);
+    a.decide = std::move(decide);
     return push(std::move(a));
 }
 

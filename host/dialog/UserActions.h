@@ -7,6 +7,7 @@
 // line, for example
 //     type(field 7, "4 pt")
 //     click(checkbox 16)
+//     set(checkbox 17, off)
 //     choose(list 2, "DejaVu Sans")
 //     move(dialog, +10, -20)
 //     press(OK)
@@ -29,6 +30,7 @@ struct UserAction {
         Type,          // text typed into a field and confirmed
         Step,          // arrows of a spin edit
         ClickCheckBox, // ticks or clears a check box
+        SetCheckBox,   // clicks a check box only when it does not show `on`
         ClickIcon,     // a picture push button
         ClickButton,   // a text push button other than OK and Cancel
         Choose,        // an entry of a pop-up list, by text or index
@@ -37,7 +39,8 @@ struct UserAction {
         PressCancel,   // push button 2
         Close,         // Escape: cancels the dialog
         Render,        // a picture of the dialog as it stands, to a file
-        Inspect        // hands a snapshot to a test
+        Inspect,       // hands a snapshot to a test
+        Confirm        // PressOK when `decide` approves the dialog as it stands, else PressCancel
     };
     Kind kind = Kind::Close;
     int item = 0;
@@ -45,9 +48,11 @@ struct UserAction {
     std::optional<int> index;   // Choose by index (from 0)
     int count = 0;              // Step: number of steps, signed
     bool large = false;         // Step: large steps
+    bool on = false;            // SetCheckBox: the state wanted
     int dv = 0, dh = 0;         // Move
     std::filesystem::path file; // Render: .svg or .png
     std::function<void(const DialogSnapshot &)> inspect;
+    std::function<bool(const DialogSnapshot &)> decide;
 
     std::string print() const;
 };
@@ -57,6 +62,9 @@ class UserActions {
     UserActions &type(int field, std::string text);
     UserActions &step(int field, int count, bool large = false);
     UserActions &clickCheckBox(int id);
+    // What a person does who wants the box ticked (`on`) or clear: looks,
+    // and clicks only when it shows the other state.
+    UserActions &setCheckBox(int id, bool on);
     UserActions &clickIcon(int id);
     UserActions &clickButton(int id);
     UserActions &choose(int list, std::string entryText);
@@ -68,6 +76,9 @@ class UserActions {
     UserActions &render(std::filesystem::path file);
     // `label` names the check in the printed queue.
     UserActions &inspect(std::string label, std::function<void(const DialogSnapshot &)> check);
+    // Presses OK when `decide` approves the dialog as it stands, else
+    // Cancel; `label` names the decision in the printed queue.
+    UserActions &confirm(std::string label, std::function<bool(const DialogSnapshot &)> decide);
     UserActions &push(UserAction action);
 
     // Takes the front action; nothing when the queue is empty (closed).

@@ -205,6 +205,56 @@ TEST_F(DialogEngineTest, StepsMoveTheValueAndStopAtTheMinimum) {
     EXPECT_EQ(gLog, (std::vector<std::string>{"7=5", "7=0", "ok"}));
 }
 
+TEST_F(DialogEngineTest, TypingIntoThePopUpSelectsTheEntryOfThatNameOrNone) {
+    struct Case {
+        const char *typed, *heard;
+    } cases[] = {
+        {"Beta", "3=1"}, {"Bet", "3=none"}, {"beta", "3=none"}, {"Gamma ", "3=none"}, {"", "3=none"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
+        gLog.clear();
+        user().type(3, c.typed).pressOK();
+        run(settingsInit);
+        EXPECT_EQ(gLog, (std::vector<std::string>{c.heard, "ok"}));
+        const DialogItem &list = item(3, ItemKind::TextEditPopup);
+        EXPECT_EQ(list.text, c.typed) << "the field shows what was typed";
+        EXPECT_EQ(list.selectedEntry() ? list.selectedEntry()->text : "none",
+                  std::string(c.heard) == "3=1" ? "Beta" : "none");
+    }
+}
+
+TEST_F(DialogEngineTest, SetClicksACheckBoxOnlyWhenItShowsTheOtherState) {
+    // 16 starts ticked; 20 starts clear and dimmed.
+    user()
+        .setCheckBox(16, true)
+        .setCheckBox(16, false)
+        .setCheckBox(20, false)
+        .setCheckBox(20, true)
+        .pressOK();
+    run(settingsInit);
+    SCOPED_TRACE(replayed());
+    EXPECT_EQ(gLog, (std::vector<std::string>{"16 off", "ok"}));
+    ASSERT_EQ(engine().problems().size(), 1u);
+    EXPECT_EQ(engine().problems()[0], "dialog \"Test\": set(checkbox 20, on): the check box is dimmed");
+}
+
+TEST_F(DialogEngineTest, ConfirmPressesOKWhenItsCheckApprovesAndCancelOtherwise) {
+    for (bool approve : {true, false}) {
+        gLog.clear();
+        float seen = 0;
+        user().type(7, "3").confirm("the gap is in", [&](const DialogSnapshot &s) {
+            seen = s.model.items[*s.model.find(7)].value;
+            return approve;
+        });
+        EXPECT_EQ(run(settingsInit), approve ? kADMDefaultItemID : kADMCancelItemID);
+        EXPECT_EQ(seen, 3.0f) << "the check sees the dialog as it stands";
+        EXPECT_EQ(gLog, (std::vector<std::string>{"7=3", approve ? "ok" : "cancel"}));
+        EXPECT_EQ(engine().lastFinished()->replayLog(),
+                  std::string("type(field 7, \"3\")\nconfirm(\"the gap is in\")\n") +
+                      (approve ? "press(OK)\n" : "press(Cancel)\n"));
+    }
+}
+
 // How a dialog ends, for dialogs with and without their own buttons.
 ADMErr ASAPI aboutInit(ADMDialogRef d) {
     ADMItemRef button = create(d, 1, kADMTextPushButtonType, {10, 10, 30, 200});

@@ -1,0 +1,108 @@
+// The dialog's settings as options: what each value reads as, and the
+// sentence that refuses a bad one.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+
+namespace vyn::app {
+namespace {
+
+constexpr double kMillimetre = 72.0 / 25.4;
+
+ParsedCommandLine parse(std::vector<std::string> args) {
+    args.insert(args.begin(), "vyncolors");
+    std::vector<const char *> argv;
+    for (const auto &a : args)
+        argv.push_back(a.c_str());
+    return parseCommandLine(static_cast<int>(argv.size()), argv.data(), VYN_PLUGINS_DIR);
+}
+
+TEST(OptionParsing, LengthsAreReadInTheirFieldsUnit) {
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<TypedLength> DialogSettings::*setting;
+        double points;
+    } cases[] = {
+        {{"--box-length", "30"}, &DialogSettings::boxLength, 30 * kMillimetre}, // bare: mm, as shown
+        {{"--box-height=15 mm"}, &DialogSettings::boxHeight, 15 * kMillimetre},
+        {{"--box-height", "40pt"}, &DialogSettings::boxHeight, 40},
+        {{"--gap", "2"}, &DialogSettings::gap, 2}, // bare: points
+        {{"--gap", "0"}, &DialogSettings::gap, 0},
+        {{"--gap", "1 mm"}, &DialogSettings::gap, kMillimetre},
+        {{"--text-size", "0.1"}, &DialogSettings::textSize, 0.1},
+        {{"--text-size", "1pc"}, &DialogSettings::textSize, 12},
+        {{"--offset-x", "-5"}, &DialogSettings::offsetX, -5}, // offsets may be negative
+        {{"--offset-y", "0.5 in"}, &DialogSettings::offsetY, 36},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        ParsedCommandLine parsed = parse(c.args);
+        ASSERT_TRUE(parsed.options) << parsed.error;
+        const auto &length = parsed.options->settings.*c.setting;
+        ASSERT_TRUE(length);
+        EXPECT_NEAR(length->points, c.points, 1e-9);
+        EXPECT_FALSE(parsed.options->menus) << "the settings dialog is the job";
+    }
+}
+
+TEST(OptionParsing, CheckBoxesAreSetClearedOrLeftAlone) {
+    ParsedCommandLine parsed = parse({"--no-patterns", "--tints", "--selection", "--other", "--no-other"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    const DialogSettings &s = parsed.options->settings;
+    EXPECT_EQ(s.patterns, false);
+    EXPECT_EQ(s.tints, true);
+    EXPECT_EQ(s.selection, true);
+    EXPECT_EQ(s.other, false) << "the last of the two wins";
+    EXPECT_FALSE(s.gradients);
+    EXPECT_FALSE(s.custom);
+}
+
+TEST(OptionParsing, WithoutSettingsNothingIsPlayed) {
+    ParsedCommandLine parsed = parse({});
+    ASSERT_TRUE(parsed.options);
+    EXPECT_FALSE(parsed.options->runsSettingsDialog());
+    EXPECT_TRUE(parsed.options->menus);
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"--cancel"}, {"--render-dialog", "d.png"}, {"--font", "DejaVu Sans"}}) {
+        parsed = parse(args);
+        ASSERT_TRUE(parsed.options);
+        EXPECT_TRUE(parsed.options->runsSettingsDialog()) << args.front();
+    }
+}
+
+TEST(OptionParsing, BadValuesAreRefusedNamingTheOption) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    } cases[] = {
+        {{"--gap", "abc"}, "--gap: \"abc\" is not a length (a number, then pt or mm if need be)"},
+        {{"--gap", ""}, "--gap: \"\" is not a length"},
+        {{"--box-length", "3 px"},
+         "--box-length: \"3 px\": unknown unit \"px\" (give pt or mm, or cm, in, pc)"},
+        {{"--offset-x", "1,5"}, "--offset-x: \"1,5\" is not a length"},
+        {{"--offset-y", "12 pt pt"}, "--offset-y: \"12 pt pt\" is not a length"},
+        {{"--box-height", "inf"}, "--box-height: \"inf\" is not a length"},
+        {{"--gap", "-0.5"}, "--gap: \"-0.5\": the gap cannot be negative"},
+        {{"--text-size", "0.09"}, "--text-size: \"0.09\" is below 0.1 pt, the smallest text size"},
+        {{"--text-size", "-12"}, "--text-size: \"-12\" is below 0.1 pt"},
+        {{"--font", ""}, "--font: the font name is empty"},
+        {{"--render-dialog", "dialog.jpg"}, "--render-dialog: dialog.jpg: the file must end in .svg or .png"},
+        {{"--render-dialog", ""}, "--render-dialog: the file name is empty"},
+        {{"--prefs", ""}, "--prefs: the file name is empty"},
+        {{"--gap"}, "--gap"},
+        {{"--gap", "1", "--gap", "2"}, "--gap"},
+        {{"--no-cancel"}, "--no-cancel"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        ParsedCommandLine parsed = parse(c.args);
+        EXPECT_FALSE(parsed.options);
+        EXPECT_NE(parsed.error.find(c.error), std::string::npos) << parsed.error;
+    }
+}
+
+} // namespace
+} // namespace vyn::app
