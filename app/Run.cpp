@@ -9,6 +9,7 @@
 #include "MenuModel.h"
 #include "SettingsActions.h"
 #include "Trace.h"
+#include "model/Document.h"
 #include "dialog/DialogEngine.h"
 #include "dialog/DialogRenderer.h"
 
@@ -93,6 +94,8 @@ int run(const Options &options, std::ostream &out, std::ostream &err) {
         host.trace().enable(true);
         host.trace().echoTo(&err);
     }
+    // Without an input document the commands work on an empty A4 page.
+    host.documents().open(Document::emptyA4());
 
     int status = kExitDone;
     for (const auto &failure : host.start()) {
