@@ -1,58 +1,13 @@
 #include "BundleResources.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdint>
 #include <sstream>
-#include <system_error>
 
 #include <pugixml.hpp>
 
-#include "FileType.h"
+#include "SmallFile.h"
 
 namespace vyn::host {
 namespace {
-
-// A file's bytes, or why it may not be read; a missing file is neither.
-struct FileRead {
-    std::optional<std::string> bytes;
-    std::string refusal;
-};
-
-std::string systemReason(int error) { return std::error_code(error, std::generic_category()).message(); }
-
-std::string tooLarge() { return "it is larger than " + std::to_string(kMaxResourceBytes) + " bytes"; }
-
-struct FileDescriptor {
-    int fd;
-    ~FileDescriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
-FileRead readSmallRegularFile(const std::filesystem::path &file) {
-    // O_NONBLOCK: a FIFO in a resource's place is refused, not waited on.
-    FileDescriptor in{::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    if (in.fd < 0) return {std::nullopt, errno == ENOENT || errno == ENOTDIR ? "" : systemReason(errno)};
-    struct stat status {};
-    if (::fstat(in.fd, &status) != 0) return {std::nullopt, systemReason(errno)};
-    if (!S_ISREG(status.st_mode)) return {std::nullopt, notARegularFile(status.st_mode)};
-    if (static_cast<std::uint64_t>(status.st_size) > kMaxResourceBytes) return {std::nullopt, tooLarge()};
-    // Read to the end, not to the size seen: the file may be growing.
-    std::string bytes;
-    char chunk[16384];
-    for (;;) {
-        ssize_t n = ::read(in.fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {std::nullopt, systemReason(errno)};
-        if (n == 0) return {std::move(bytes), {}};
-        if (bytes.size() + static_cast<std::size_t>(n) > kMaxResourceBytes) return {std::nullopt, tooLarge()};
-        bytes.append(chunk, static_cast<std::size_t>(n));
-    }
-}
 
 // The value of a length attribute of the root <svg> element, in pixels
 // (a bare number or one in px; anything else counts as 0).
@@ -94,7 +49,7 @@ std::optional<IconResource> BundleResources::icon(int iconId) const {
 }
 
 std::optional<std::string> BundleResources::read(const std::filesystem::path &file) const {
-    FileRead result = readSmallRegularFile(file);
+    SmallFileRead result = readSmallRegularFile(file, kMaxResourceBytes);
     if (!result.refusal.empty() && refused_)
         refused_("cannot read resource " + file.string() + ": " + result.refusal);
     return std::move(result.bytes);

@@ -4,12 +4,14 @@
 #include "BlockAllocator.h"
 #include "DocumentHandles.h"
 #include "FaultPlan.h"
+#include "FontList.h"
 #include "Frontend.h"
 #include "HostError.h"
 #include "MacRoman.h"
 #include "MenuModel.h"
 #include "NotifierModel.h"
 #include "PluginSet.h"
+#include "Preferences.h"
 #include "SuiteRegistry.h"
 #include "TextEngine.h"
 #include "Trace.h"
@@ -31,7 +33,8 @@ Host::Host(HostOptions options)
       menus_(std::make_unique<MenuModel>()), notifiers_(std::make_unique<NotifierModel>()),
       strings_(std::make_unique<UnicodeStrings>()), textEngine_(std::make_unique<TextEngine>()),
       documents_(std::make_unique<DocumentModel>()), dialogs_(std::make_unique<DialogEngine>()),
-      documentHandles_(std::make_unique<DocumentHandles>()), plugins_(std::make_unique<PluginSet>(*this)) {
+      documentHandles_(std::make_unique<DocumentHandles>()), preferences_(makePreferences()),
+      fonts_(std::make_unique<FontList>(options_.fonts)), plugins_(std::make_unique<PluginSet>(*this)) {
     if (gCurrent) throw std::logic_error("only one host may run at a time");
     gCurrent = this;
     registerSuites();
@@ -43,12 +46,22 @@ Host::~Host() {
     gCurrent = nullptr;
 }
 
+std::unique_ptr<Preferences> Host::makePreferences() {
+    const bool ownFile = options_.preferencesFile.empty();
+    return std::make_unique<Preferences>(
+        ownFile ? Preferences::defaultFile() : options_.preferencesFile, ownFile,
+        [this](const std::string &warning) { frontend_->show(FrontendEvent::Kind::Warning, warning); });
+}
+
 void Host::registerSuites() {
     registerSPSuites(*registry_);
     registerMenuAndNotifierSuites(*registry_);
     registerUnicodeStringSuite(*registry_);
     registerTextEngineSuites(*registry_);
     registerArtboardSuite(*registry_);
+    registerPreferenceSuite(*registry_);
+    registerFontSuite(*registry_);
+    registerDocumentSuite(*registry_);
     registerADMSuites(*registry_);
     registerAcquiredOnlySuites(*registry_);
     registerPendingSuites(*registry_);

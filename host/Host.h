@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,20 @@ class TextEngine;
 class DocumentModel;
 class DialogEngine;
 class DocumentHandles;
+class Preferences;
+class FontList;
 
 struct HostOptions {
     // Where the bundles (NAME.aip folders) are; empty: load none.
     std::filesystem::path pluginsFolder;
     // The screen the dialogs are placed on, in pixels.
     ADMRect screen{0, 0, 900, 1440};
+    // The preferences file; empty: the user's own, under the XDG
+    // configuration folder (Preferences::defaultFile()).
+    std::filesystem::path preferencesFile{};
+    // The font list, names in UTF-8, instead of the system's installed fonts;
+    // an empty list makes a host without fonts.
+    std::optional<std::vector<std::string>> fonts{};
 };
 
 class Host {
@@ -89,9 +98,12 @@ class Host {
     DocumentModel &documents() { return *documents_; }
     DialogEngine &dialogs() { return *dialogs_; }
     DocumentHandles &documentHandles() { return *documentHandles_; }
+    Preferences &preferences() { return *preferences_; }
+    FontList &fonts() { return *fonts_; }
 
   private:
     void registerSuites();
+    std::unique_ptr<Preferences> makePreferences();
 
     HostOptions options_;
     std::vector<std::string> misbehaviour_;
@@ -108,6 +120,8 @@ class Host {
     std::unique_ptr<DocumentModel> documents_;
     std::unique_ptr<DialogEngine> dialogs_;
     std::unique_ptr<DocumentHandles> documentHandles_;
+    std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<FontList> fonts_;
     std::unique_ptr<PluginSet> plugins_; // last: shut down before the rest goes
 };
 
@@ -118,6 +132,9 @@ void registerMenuAndNotifierSuites(SuiteRegistry &registry);
 void registerUnicodeStringSuite(SuiteRegistry &registry);
 void registerTextEngineSuites(SuiteRegistry &registry);
 void registerArtboardSuite(SuiteRegistry &registry);
+void registerPreferenceSuite(SuiteRegistry &registry);
+void registerFontSuite(SuiteRegistry &registry);
+void registerDocumentSuite(SuiteRegistry &registry);
 void registerAcquiredOnlySuites(SuiteRegistry &registry);
 void registerADMSuites(SuiteRegistry &registry);
 void registerPendingSuites(SuiteRegistry &registry);

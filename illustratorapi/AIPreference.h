@@ -37,7 +37,8 @@ typedef struct AIPreferenceSuite {
     /* Stores a real under (prefix, key), replacing whatever was stored there.
      * The value is kept in double precision and read back unchanged.
      * Returns 0, kOutOfMemoryErr, or kBadParameterErr for a null prefix or
-     * key. [any time] */
+     * key or for a NaN or infinite value, which nothing stores. [any time]
+     * See docs/host-behaviour.md, "Preferences". */
     AIErr(ASAPI *PutRealPreference)(const char *prefix, const char *key, AIDouble value);
 
     /* Copies the string stored under (prefix, key) into `value`, which holds

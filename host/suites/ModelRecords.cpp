@@ -13,6 +13,9 @@ Matrix toModel(const AIRealMatrix &m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty};
 AIRealPoint toRecord(const Point &p) { return {p.h, p.v}; }
 AIRealRect toRecord(const Rect &r) { return {r.left, r.top, r.right, r.bottom}; }
 AIRealMatrix toRecord(const Matrix &m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}; }
+AIDocumentColorModel toRecord(ColorModel model) {
+    return model == ColorModel::RGB ? kDocRGBColor : kDocCMYKColor;
+}
 
 namespace {
 

@@ -7,6 +7,7 @@
 // HostError(kBadParameterErr).
 #pragma once
 
+#include "AIDocument.h"
 #include "AIPathStyle.h"
 #include "ATESuites.h"
 #include "ASTypes.h"
@@ -18,6 +19,7 @@ namespace vyn::host {
 
 class Document;
 class DocumentHandles;
+enum class ColorModel;
 
 Point toModel(const AIRealPoint &p);
 Rect toModel(const AIRealRect &r);
@@ -25,6 +27,7 @@ Matrix toModel(const AIRealMatrix &m);
 AIRealPoint toRecord(const Point &p);
 AIRealRect toRecord(const Rect &r);
 AIRealMatrix toRecord(const Matrix &m);
+AIDocumentColorModel toRecord(ColorModel model);
 
 // `document` is where swatch handles must name a live swatch; null when no
 // document is open (then only swatch-free colours convert).

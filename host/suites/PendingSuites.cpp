@@ -1,4 +1,4 @@
-// The suites of the document, its art, styles, text, preferences and fonts,
+// The suites of the document's art, styles, layers, text and swatches,
 // registered under their names and versions so a plug-in can acquire them,
 // with every operation failing with 'CANT' until this host implements the
 // family. Each operation passes the gate under its own suite and operation
@@ -12,15 +12,12 @@
 #include "CallGate.h"
 #include "Host.h"
 #include "SuiteRegistry.h"
-#include "AIPreference.h"
-#include "AIFont.h"
 #include "AIArt.h"
 #include "AIPath.h"
 #include "AIPathStyle.h"
 #include "AIRealMath.h"
 #include "AITransformArt.h"
 #include "AILayer.h"
-#include "AIDocument.h"
 #include "AIMdMemory.h"
 #include "AITextFrame.h"
 #include "AIATEPaint.h"
@@ -58,23 +55,6 @@ template <Literal Suite, Literal Name, CallContext Context> struct NotOffered {
 
 #define VYN_NOT_OFFERED(suite, operation, context)                                                           \
     .operation = NotOffered<suite, #operation, CallContext::context> {}
-
-const AIPreferenceSuite kAIPreferenceSuiteTable = {
-    VYN_NOT_OFFERED(kAIPreferenceSuite, GetBooleanPreference, AnyTime),
-    VYN_NOT_OFFERED(kAIPreferenceSuite, PutBooleanPreference, AnyTime),
-    VYN_NOT_OFFERED(kAIPreferenceSuite, GetRealPreference, AnyTime),
-    VYN_NOT_OFFERED(kAIPreferenceSuite, PutRealPreference, AnyTime),
-    VYN_NOT_OFFERED(kAIPreferenceSuite, GetStringPreference, AnyTime),
-    VYN_NOT_OFFERED(kAIPreferenceSuite, PutStringPreference, AnyTime),
-};
-
-const AIFontSuite kAIFontSuiteTable = {
-    VYN_NOT_OFFERED(kAIFontSuite, CountFonts, AnyTime),
-    VYN_NOT_OFFERED(kAIFontSuite, IndexFontList, AnyTime),
-    VYN_NOT_OFFERED(kAIFontSuite, FontKeyFromPlatformFont, AnyTime),
-    VYN_NOT_OFFERED(kAIFontSuite, GetFontName, AnyTime),
-    VYN_NOT_OFFERED(kAIFontSuite, ATEFontFromFontKey, AnyTime),
-};
 
 const AIArtSuite kAIArtSuiteTable = {
     VYN_NOT_OFFERED(kAIArtSuite, NewArt, DocumentOpen),
@@ -121,10 +101,6 @@ const AILayerSuite kAILayerSuiteTable = {
     VYN_NOT_OFFERED(kAILayerSuite, GetLayerEditable, DocumentOpen),
 };
 
-const AIDocumentSuite kAIDocumentSuiteTable = {
-    VYN_NOT_OFFERED(kAIDocumentSuite, GetDocumentColorModel, DocumentOpen),
-};
-
 const AIMdMemorySuite kAIMdMemorySuiteTable = {
     VYN_NOT_OFFERED(kAIMdMemorySuite, MdMemoryDisposeHandle, AnyTime),
 };
@@ -167,15 +143,12 @@ const AIGradientSuite kAIGradientSuiteTable = {
 } // namespace
 
 void registerPendingSuites(SuiteRegistry &registry) {
-    registry.add(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &kAIPreferenceSuiteTable);
-    registry.add(kAIFontSuite, kAIFontSuiteVersion, &kAIFontSuiteTable);
     registry.add(kAIArtSuite, kAIArtSuiteVersion, &kAIArtSuiteTable);
     registry.add(kAIPathSuite, kAIPathSuiteVersion, &kAIPathSuiteTable);
     registry.add(kAIPathStyleSuite, kAIPathStyleSuiteVersion, &kAIPathStyleSuiteTable);
     registry.add(kAIRealMathSuite, kAIRealMathSuiteVersion, &kAIRealMathSuiteTable);
     registry.add(kAITransformArtSuite, kAITransformArtSuiteVersion, &kAITransformArtSuiteTable);
     registry.add(kAILayerSuite, kAILayerSuiteVersion, &kAILayerSuiteTable);
-    registry.add(kAIDocumentSuite, kAIDocumentSuiteVersion, &kAIDocumentSuiteTable);
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemorySuiteTable);
     registry.add(kAITextFrameSuite, kAITextFrameSuiteVersion, &kAITextFrameSuiteTable);
     registry.add(kAIATEPaintSuite, kAIATEPaintSuiteVersion, &kAIATEPaintSuiteTable);

@@ -2,7 +2,7 @@
 // directly through the tables the registry hands out.
 #include <gtest/gtest.h>
 
-#include "AIPreference.h"
+#include "AIMdMemory.h"
 #include "AIUnicodeString.h"
 #include "ATESuites.h"
 #include "Host.h"
@@ -104,14 +104,14 @@ TEST(HandleSpace, AHandleOfOneKindIsNeverAcceptedAsAnother) {
 TEST(PendingSuites, EachOperationPassesTheGateUnderItsOwnName) {
     Host host;
     host.trace().enable(true);
-    SuiteLease<const AIPreferenceSuite> prefs(host.registry(), kAIPreferenceSuite, kAIPreferenceSuiteVersion);
-    host.faults().failCall(kAIPreferenceSuite, "PutRealPreference", 1, kOutOfMemoryErr);
-    EXPECT_EQ(prefs->PutRealPreference("VynColors", "LongueurCase", 20.0), kOutOfMemoryErr);
-    EXPECT_EQ(prefs->PutRealPreference("VynColors", "LongueurCase", 20.0), kCantHappenErr);
-    EXPECT_EQ(host.trace().lines().front(), "call AI Preference Suite.PutRealPreference");
+    SuiteLease<const AIMdMemorySuite> memory(host.registry(), kAIMdMemorySuite, kAIMdMemorySuiteVersion);
+    host.faults().failCall(kAIMdMemorySuite, "MdMemoryDisposeHandle", 1, kOutOfMemoryErr);
+    EXPECT_EQ(memory->MdMemoryDisposeHandle(nullptr), kOutOfMemoryErr);
+    EXPECT_EQ(memory->MdMemoryDisposeHandle(nullptr), kCantHappenErr);
+    EXPECT_EQ(host.trace().lines().front(), "call AI MdMemory Suite.MdMemoryDisposeHandle");
     EXPECT_TRUE(host.misbehaviour().empty()) << "an operation the host lacks is not the plug-in's fault";
     ASSERT_EQ(host.hostFaults().size(), 1u);
-    EXPECT_EQ(host.hostFaults()[0].rfind("AI Preference Suite.PutRealPreference: ", 0), 0u);
+    EXPECT_EQ(host.hostFaults()[0].rfind("AI MdMemory Suite.MdMemoryDisposeHandle: ", 0), 0u);
 }
 
 TEST(TextEngineSuites, ARangeFollowsItsFrameAndDiesWithIt) {

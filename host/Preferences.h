@@ -1,0 +1,63 @@
+// Preferences.h — the values plug-ins keep from one run of the host to the
+// next, in one file per user.
+//
+// The file is read at the first get or put, and written whole, atomically,
+// after every put. A file that cannot be used (not JSON, values of other
+// types, a FIFO or a folder in its place, too large, unreadable) is reported,
+// set aside under a name of its own so nothing in it is lost, and the host
+// goes on as if no values were stored; the next save writes a new file. A
+// save that fails is reported and the values stay for the rest of the run.
+// See docs/host-behaviour.md, "Preferences".
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "PreferencesFile.h"
+
+namespace vyn::host {
+
+inline constexpr std::size_t kMaxPreferencesBytes = 1 << 20;
+
+class Preferences {
+  public:
+    // Told each sentence worth a warning: "cannot read preferences FILE: ...".
+    using Warn = std::function<void(const std::string &)>;
+
+    // `makeFolder`: create the file's missing folders (mode 0700) when saving,
+    // as for the default file; a file the user named must have its folder.
+    Preferences(std::filesystem::path file, bool makeFolder, Warn warn);
+
+    // $XDG_CONFIG_HOME/vyncolors/preferences.json, or ~/.config/... when that
+    // variable is unset, empty or not an absolute path.
+    static std::filesystem::path defaultFile();
+
+    // The value stored under (prefix, key), or null. Prefix and key in UTF-8.
+    const PreferenceValue *find(std::string_view prefix, std::string_view key);
+    // Stores `value`, replacing a value of any kind, then saves. A real must
+    // be finite (std::invalid_argument otherwise).
+    void put(std::string_view prefix, std::string_view key, PreferenceValue value);
+
+    const std::filesystem::path &file() const { return file_; }
+
+  private:
+    void load();
+    void setAsideDamaged(const std::string &problem);
+    void save();
+
+    std::filesystem::path file_;
+    bool makeFolder_;
+    Warn warn_;
+    PreferenceValues values_;
+    bool loaded_ = false;
+    // A damaged file that could not be set aside is never written over.
+    bool keepFile_ = false;
+    // The reason of the last failed save, so a run of puts failing alike
+    // warns once.
+    std::string saveFailure_;
+};
+
+} // namespace vyn::host
