@@ -81,6 +81,7 @@ int runSettings(Host &host, const Options &options, std::ostream &err) {
 HostOptions hostOptionsFor(const Options &options) {
     HostOptions host;
     host.pluginsFolder = options.plugins;
+    if (options.prefs) host.preferencesFile = *options.prefs;
     return host;
 }
 

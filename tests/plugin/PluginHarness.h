@@ -30,12 +30,15 @@ inline const std::filesystem::path kProbePluginsFolder = VYN_TEST_PLUGINS_DIR;
 // required rows.
 inline constexpr int kSuitesThePlugInAcquires = 5 + 129;
 
-// A host over `folder`, traced. The test fails if the host recorded any
-// misbehaviour of the plug-in, unless the test says it expects some.
+// A host over `folder`, traced, with an empty A4 document open and its
+// preferences in a file of its own (never the user's). The test fails if the
+// host recorded any misbehaviour of the plug-in, unless the test says it
+// expects some.
 class PluginHarness {
   public:
     explicit PluginHarness(std::filesystem::path folder = kPluginsFolder, ADMRect screen = {0, 0, 900, 1440})
-        : host_(HostOptions{std::move(folder), screen}) {
+        : PluginHarness(HostOptions{std::move(folder), screen}) {}
+    explicit PluginHarness(HostOptions options) : host_(withOwnPreferences(std::move(options), scratch_)) {
         host_.trace().enable(true);
         // As the command line does: the plug-in's commands work on a document.
         host_.documents().open(Document::emptyA4());
@@ -80,6 +83,12 @@ class PluginHarness {
     std::vector<std::string> alerts() { return host_.frontend().texts(FrontendEvent::Kind::ErrorAlert); }
 
   private:
+    static HostOptions withOwnPreferences(HostOptions options, const TempFolder &scratch) {
+        if (options.preferencesFile.empty()) options.preferencesFile = scratch / "preferences.json";
+        return options;
+    }
+
+    TempFolder scratch_; // before host_: the host writes into it until it goes
     Host host_;
     bool misbehaviourExpected_ = false;
 };
