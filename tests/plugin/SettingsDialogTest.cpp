@@ -3,11 +3,13 @@
 // OK and Cancel keep.
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <optional>
 
 #include "AIPreference.h"
 #include "PluginHarness.h"
 #include "dialog/DialogEngine.h"
+#include "support/FileText.h"
 #include "support/SuiteLease.h"
 
 namespace vyn::test {
@@ -292,6 +294,20 @@ TEST_F(SettingsDialogTest, CancelKeepsThePlaceButNotTheSettings) {
     EXPECT_EQ(second.model.bounds.left, first.model.bounds.left);
     EXPECT_EQ(first.model.bounds.top, 230) << "moved 10 down from 220";
     EXPECT_FLOAT_EQ(field(second, 4).value, 12.0f) << "the cancelled text size is forgotten";
+}
+
+TEST_F(SettingsDialogTest, ADamagedPreferencesFileIsSetAsideAndTheDefaultsShown) {
+    const std::string damaged = "{\"VynColors\": {\"CorpsCase\": 30.0,";
+    std::ofstream(prefs) << damaged;
+    SettingsDialog d(prefs);
+    d.user().pressOK();
+    const DialogSnapshot s = d.open();
+    EXPECT_FLOAT_EQ(field(s, 4).value, 12.0f) << "the defaults";
+    const auto warnings = d.host().frontend().texts(FrontendEvent::Kind::Warning);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find(prefs.string()), std::string::npos) << warnings[0];
+    EXPECT_EQ(readFile(prefs.string() + ".damaged-1"), damaged) << "nothing lost";
+    EXPECT_EQ(d.real("CorpsCase"), 12.0) << "OK saved a sound file in its place";
 }
 
 TEST_F(SettingsDialogTest, AReloadedModulePlacesTheDialogAsStartUpDid) {
