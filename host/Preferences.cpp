@@ -82,7 +82,16 @@ void Preferences::load() {
     loaded_ = true;
     SmallFileRead read = readSmallRegularFile(file_, kMaxPreferencesBytes);
     if (read.missing()) return;
-    if (!read.bytes) return setAsideDamaged(read.refusal);
+    if (!read.bytes) {
+        // Only a regular file is the host's to move aside. A folder, a FIFO
+        // or a device standing in its place is left exactly where it is.
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(file_, ignored)) return setAsideDamaged(read.refusal);
+        keepFile_ = true;
+        warn_("cannot read preferences " + file_.string() + ": " + read.refusal +
+              "; it is left as it is and nothing is saved in this run");
+        return;
+    }
     ParsedPreferences parsed = parsePreferences(*read.bytes);
     if (!parsed.values) return setAsideDamaged(parsed.problem);
     values_ = std::move(*parsed.values);

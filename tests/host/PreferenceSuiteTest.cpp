@@ -233,8 +233,13 @@ const Damage kDamages[] = {
     {"not an object", [](auto &f) { writeText(f, "[1, 2]"); }, "it is not a JSON object of prefixes"},
     {"too large", [](auto &f) { writeText(f, "{}" + std::string(kMaxPreferencesBytes, ' ')); },
      "it is larger than 1048576 bytes"},
+};
+
+// What is not a regular file is not the host's to move or replace.
+const Damage kStrangers[] = {
     {"a FIFO", [](auto &f) { ::mkfifo(f.c_str(), 0644); }, "it is a FIFO, not a regular file"},
     {"a folder", [](auto &f) { fs::create_directory(f); }, "it is a folder, not a regular file"},
+    {"a link to a device", [](auto &f) { fs::create_symlink("/dev/full", f); }, "it is a device"},
 };
 
 TEST_F(PreferenceSuite, AnUnusableFileIsReportedSetAsideAndKept) {
@@ -273,6 +278,27 @@ TEST_F(PreferenceSuite, AnUnusableFileIsReportedSetAsideAndKept) {
         EXPECT_TRUE(fs::exists(fs::symlink_status(aside)));
         EXPECT_EQ(run.warnings().size(), 1u);
     }
+}
+
+TEST_F(PreferenceSuite, SomethingNotARegularFileIsLeftWhereItIs) {
+    for (const Damage &stranger : kStrangers) {
+        SCOPED_TRACE(stranger.what);
+        TempFolder place;
+        const fs::path target = place / "preferences.json";
+        stranger.make(target);
+        const fs::file_type type = fs::symlink_status(target).type();
+
+        PreferenceRun run(target);
+        ASSERT_EQ(run.prefs->PutRealPreference(kPrefix, "CorpsCase", 14.0), kNoErr);
+        double value = 0;
+        EXPECT_EQ(run.prefs->GetRealPreference(kPrefix, "CorpsCase", &value), kNoErr) << "kept for the run";
+        ASSERT_EQ(run.warnings().size(), 1u);
+        EXPECT_NE(run.warnings()[0].find(stranger.problem), std::string::npos) << run.warnings()[0];
+        EXPECT_NE(run.warnings()[0].find("it is left as it is and nothing is saved"), std::string::npos);
+        EXPECT_EQ(fs::symlink_status(target).type(), type) << "not moved, not replaced";
+        EXPECT_FALSE(fs::exists(fs::symlink_status(place / "preferences.json.damaged-1")));
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
 TEST_F(PreferenceSuite, ADamagedFileThatCannotBeSetAsideIsNeverWrittenOver) {
