@@ -7,6 +7,7 @@
 #include "Host.h"
 #include "HostError.h"
 #include "MenuModel.h"
+#include "Preferences.h"
 #include "SettingsActions.h"
 #include "Trace.h"
 #include "model/Document.h"
@@ -74,6 +75,11 @@ int runSettings(Host &host, const Options &options, std::ostream &err) {
     if (!settings.reviewed()) {
         err << "vyncolors: the settings dialog did not open\n";
         return kExitRefused;
+    }
+    // OK was meant to keep the settings: not keeping them is no success.
+    if (const std::string &unsaved = host.preferences().unsaved(); !unsaved.empty()) {
+        err << "vyncolors: the settings were not saved: " << unsaved << "\n";
+        return kExitUsage;
     }
     return kExitDone;
 }

@@ -110,14 +110,19 @@ void Preferences::setAsideDamaged(const std::string &problem) {
 }
 
 void Preferences::save() {
-    if (keepFile_) return;
+    if (keepFile_) {
+        unsaved_ = "the file " + file_.string() + " is not the host's to replace";
+        return;
+    }
     if (makeFolder_ && file_.has_parent_path()) makeFolders(file_.parent_path());
     std::optional<FileWriteError> failure = writeFileAtomically(file_, formatPreferences(values_));
     if (!failure) {
         saveFailure_.clear();
+        unsaved_.clear();
         return;
     }
     const std::string reason = failure->reason();
+    unsaved_ = "cannot write " + file_.string() + ": " + reason;
     if (reason != saveFailure_)
         warn_("cannot write preferences " + file_.string() + ": " + reason +
               "; the values are kept for this run only");

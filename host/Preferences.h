@@ -42,6 +42,9 @@ class Preferences {
     void put(std::string_view prefix, std::string_view key, PreferenceValue value);
 
     const std::filesystem::path &file() const { return file_; }
+    // Why the values put so far are not all in the file (a failed save, or a
+    // file the host may not replace); empty when they are.
+    const std::string &unsaved() const { return unsaved_; }
 
   private:
     void load();
@@ -58,6 +61,7 @@ class Preferences {
     // The reason of the last failed save, so a run of puts failing alike
     // warns once.
     std::string saveFailure_;
+    std::string unsaved_;
 };
 
 } // namespace vyn::host

@@ -290,6 +290,25 @@ TEST_F(VyncolorsTest, SettingsConfirmedComeBackAndCancelledOnesDoNot) {
         EXPECT_NE(svg.find(shown), std::string::npos) << shown;
 }
 
+TEST_F(VyncolorsTest, SettingsThatCannotBeSavedAreNoSuccess) {
+    fs::create_directory(dir / "a-folder");
+    struct Case {
+        fs::path prefs;
+        const char *said;
+    } cases[] = {
+        {dir / "a-folder", "the settings were not saved: the file "},
+        {dir / "absent" / "prefs.json", "the settings were not saved: cannot write "},
+    };
+    for (const auto &c : cases) {
+        Outcome o = run("--prefs '" + c.prefs.string() + "' --text-size 14");
+        EXPECT_EQ(o.status, 2) << o.err;
+        EXPECT_NE(o.err.find(c.said), std::string::npos) << o.err;
+    }
+    EXPECT_TRUE(fs::is_directory(dir / "a-folder")) << "left where it was";
+    EXPECT_EQ(run("--prefs '" + (dir / "a-folder").string() + "' --cancel").status, 0)
+        << "Cancel saves nothing";
+}
+
 TEST_F(VyncolorsTest, RefusedSettingsSaveNothingAndClampedOnesAreReported) {
     const std::string prefs = "--prefs '" + (dir / "prefs").string() + "' ";
     Outcome o = run(prefs + "--font 'No Such Font' --gap 5");
