@@ -284,6 +284,29 @@ TEST_F(SettingsDialogTest, TheFontListPrefersTheExactName) {
     EXPECT_EQ(d.string("PoliceCase"), "Arial Bold");
 }
 
+TEST_F(SettingsDialogTest, AnIconGivesItsFieldTheFocusAndOnlyTheGapRedrawsThePreview) {
+    SettingsDialog d(prefs);
+    struct Case {
+        int icon, field;
+    } cases[] = {{3, 4}, {6, 5}, {8, 7}, {10, 9}, {12, 11}, {14, 13}};
+    for (const auto &c : cases) {
+        d.user().clickIcon(c.icon).inspect("focus", [c](const DialogSnapshot &s) {
+            ASSERT_TRUE(s.model.focus);
+            EXPECT_EQ(s.model.items[*s.model.focus].id, c.field) << "icon " << c.icon;
+        });
+    }
+    d.user().pressCancel();
+    const int before = d.harness().traced("dialog draw item 21");
+    d.open();
+    const int shown = d.harness().traced("dialog draw item 21") - before;
+    EXPECT_EQ(shown, 1) << "drawn once, when the dialog is shown";
+
+    d.user().type(5, "40").type(7, "5").pressCancel();
+    const int again = d.harness().traced("dialog draw item 21");
+    d.open();
+    EXPECT_EQ(d.harness().traced("dialog draw item 21") - again, 2) << "shown, then the gap; not the length";
+}
+
 TEST_F(SettingsDialogTest, CancelKeepsThePlaceButNotTheSettings) {
     SettingsDialog d(prefs);
     d.user().move(10, -20).type(4, "30").pressCancel();
