@@ -100,6 +100,15 @@ template <class Id, class T> const T *findIn(const std::unordered_map<Id, T> &ma
     auto it = map.find(id);
     return it == map.end() ? nullptr : &it->second;
 }
+
+// Ids grow with every new object, so their order is the order of addition.
+template <class Id, class T> std::vector<Id> idsIn(const std::unordered_map<Id, T> &map) {
+    std::vector<Id> ids;
+    for (const auto &entry : map)
+        ids.push_back(entry.first);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
 } // namespace
 
 PatternId Document::addPattern(Pattern pattern) {
@@ -123,5 +132,8 @@ CustomColorId Document::addCustomColor(CustomColor color) {
 const Pattern *Document::pattern(PatternId id) const { return findIn(patterns_, id); }
 const Gradient *Document::gradient(GradientId id) const { return findIn(gradients_, id); }
 const CustomColor *Document::customColor(CustomColorId id) const { return findIn(customColors_, id); }
+std::vector<PatternId> Document::patternIds() const { return idsIn(patterns_); }
+std::vector<GradientId> Document::gradientIds() const { return idsIn(gradients_); }
+std::vector<CustomColorId> Document::customColorIds() const { return idsIn(customColors_); }
 
 } // namespace vyn::host

@@ -72,6 +72,10 @@ class Document {
     const Pattern *pattern(PatternId id) const;
     const Gradient *gradient(GradientId id) const;
     const CustomColor *customColor(CustomColorId id) const;
+    // Every swatch of a kind, in the order it was added.
+    std::vector<PatternId> patternIds() const;
+    std::vector<GradientId> gradientIds() const;
+    std::vector<CustomColorId> customColorIds() const;
 
   private:
     Art &makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> content);

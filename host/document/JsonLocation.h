@@ -1,0 +1,27 @@
+// JsonLocation.h — where a value sits in a JSON text.
+//
+// The JSON library keeps no positions, so a reader that finds a fault in a
+// parsed value names it by its path and, only then, walks the text again to
+// find the value's byte offset.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vyn::host {
+
+// Member names and array indices from the root, e.g. layers[2].art[5].style.
+using JsonPath = std::vector<std::variant<std::string, std::size_t>>;
+
+std::string pathText(const JsonPath &path);
+
+// The byte offset in `text`, which must be valid JSON, of the value at
+// `path` or, with `atName`, of the name of the member the path ends with.
+// Of repeated member names the last counts, as when parsing. A path that
+// leaves the text stops at the deepest value it reached.
+std::size_t offsetOf(std::string_view text, const JsonPath &path, bool atName = false);
+
+} // namespace vyn::host
