@@ -518,9 +518,14 @@ class PositionedParser : public nlohmann::detail::json_sax_dom_parser<Json> {
     explicit PositionedParser(Json &result) : json_sax_dom_parser(result, false) {}
     std::optional<DocumentReadError> error;
 
-    bool parse_error(std::size_t position, const std::string &, const nlohmann::detail::exception &e) {
-        error = DocumentReadError{DocumentReadStatus::NotJson, position == 0 ? 0 : position - 1,
-                                  reasonOf(e.what())};
+    // `position` counts the bytes read: for a syntax error the offending
+    // byte is the last of them; a number too large for a double is reported
+    // once it has been read whole, so it starts `token` bytes earlier.
+    bool parse_error(std::size_t position, const std::string &token, const nlohmann::detail::exception &e) {
+        const bool wholeToken = dynamic_cast<const nlohmann::detail::out_of_range *>(&e) != nullptr;
+        const std::size_t offset = wholeToken ? position - std::min(position, token.size())
+                                              : position - std::min<std::size_t>(position, 1);
+        error = DocumentReadError{DocumentReadStatus::NotJson, offset, reasonOf(e.what())};
         return false;
     }
 
