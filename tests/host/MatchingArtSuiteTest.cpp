@@ -11,6 +11,7 @@
 #include "AIMatchingArt.h"
 #include "AIMdMemory.h"
 #include "DocumentHandles.h"
+#include "Frontend.h"
 #include "Host.h"
 #include "MemoryBlocks.h"
 #include "model/Document.h"
@@ -129,6 +130,19 @@ TEST_F(MatchingArt, TheListIsAMemoryBlockLiveUntilDisposedOfOnce) {
     EXPECT_EQ(count, 0);
     EXPECT_EQ(first, nullptr) << "no match, no block";
     EXPECT_EQ(host.memoryBlocks().live(), 0u);
+}
+
+TEST_F(MatchingArt, AListNeverDisposedOfIsReportedAtShutDown) {
+    const AIMatchingArtSpec paths{kPathArt, 0, 0};
+    AIArtHandle **list = nullptr;
+    ASInt32 count = 0;
+    ASSERT_EQ(matching->GetMatchingArt(&paths, 1, &list, &count), kNoErr);
+    host.shutdown();
+    bool reported = false;
+    for (const FrontendEvent &e : host.frontend().events())
+        reported |= e.kind == FrontendEvent::Kind::Warning && e.text == "1 memory block(s) never disposed of";
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(memory->MdMemoryDisposeHandle(list), kNoErr);
 }
 
 TEST_F(MatchingArt, BadArgumentsLeaveNoList) {
