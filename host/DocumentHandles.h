@@ -67,4 +67,10 @@ class DocumentHandles {
     OwningHandleTable<ArtboardPropertiesSnapshot, AIArtboardPropertiesRef> artboardProperties;
 };
 
+// The art or layer of `document` behind a handle. A null, stale or foreign
+// handle (one made for another document, or for another kind of object) is
+// the plug-in's error: HostError(kBadParameterErr), found by lookups alone.
+Art &artOf(const DocumentHandles &handles, Document &document, AIArtHandle handle);
+Layer &layerOf(const DocumentHandles &handles, Document &document, AILayerHandle handle);
+
 } // namespace vyn::host

@@ -8,6 +8,7 @@
 #include "Frontend.h"
 #include "HostError.h"
 #include "MacRoman.h"
+#include "MemoryBlocks.h"
 #include "MenuModel.h"
 #include "NotifierModel.h"
 #include "PluginSet.h"
@@ -34,7 +35,8 @@ Host::Host(HostOptions options)
       strings_(std::make_unique<UnicodeStrings>()), textEngine_(std::make_unique<TextEngine>()),
       documents_(std::make_unique<DocumentModel>()), dialogs_(std::make_unique<DialogEngine>()),
       documentHandles_(std::make_unique<DocumentHandles>()), preferences_(makePreferences()),
-      fonts_(std::make_unique<FontList>(options_.fonts)), plugins_(std::make_unique<PluginSet>(*this)) {
+      fonts_(std::make_unique<FontList>(options_.fonts)), memoryBlocks_(std::make_unique<MemoryBlocks>()),
+      plugins_(std::make_unique<PluginSet>(*this)) {
     if (gCurrent) throw std::logic_error("only one host may run at a time");
     gCurrent = this;
     registerSuites();
@@ -64,6 +66,11 @@ void Host::registerSuites() {
     registerDocumentSuite(*registry_);
     registerADMSuites(*registry_);
     registerAcquiredOnlySuites(*registry_);
+    registerArtSuite(*registry_);
+    registerPathSuites(*registry_);
+    registerLayerSuite(*registry_);
+    registerTagSuite(*registry_);
+    registerMatchingArtSuites(*registry_);
     registerPendingSuites(*registry_);
 }
 
@@ -110,6 +117,7 @@ void Host::shutdown() {
     if (std::size_t n = strings_->live()) warn(std::to_string(n) + " Unicode string(s) never disposed of");
     if (std::size_t n = textEngine_->live())
         warn(std::to_string(n) + " text-engine reference(s) never released");
+    if (std::size_t n = memoryBlocks_->live()) warn(std::to_string(n) + " memory block(s) never disposed of");
 }
 
 ASErr Host::chooseMenuItem(const std::vector<std::string> &path) {

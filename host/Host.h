@@ -33,6 +33,7 @@ class DialogEngine;
 class DocumentHandles;
 class Preferences;
 class FontList;
+class MemoryBlocks;
 
 struct HostOptions {
     // Where the bundles (NAME.aip folders) are; empty: load none.
@@ -100,6 +101,7 @@ class Host {
     DocumentHandles &documentHandles() { return *documentHandles_; }
     Preferences &preferences() { return *preferences_; }
     FontList &fonts() { return *fonts_; }
+    MemoryBlocks &memoryBlocks() { return *memoryBlocks_; }
 
   private:
     void registerSuites();
@@ -122,6 +124,7 @@ class Host {
     std::unique_ptr<DocumentHandles> documentHandles_;
     std::unique_ptr<Preferences> preferences_;
     std::unique_ptr<FontList> fonts_;
+    std::unique_ptr<MemoryBlocks> memoryBlocks_;
     std::unique_ptr<PluginSet> plugins_; // last: shut down before the rest goes
 };
 
@@ -137,6 +140,11 @@ void registerFontSuite(SuiteRegistry &registry);
 void registerDocumentSuite(SuiteRegistry &registry);
 void registerAcquiredOnlySuites(SuiteRegistry &registry);
 void registerADMSuites(SuiteRegistry &registry);
+void registerArtSuite(SuiteRegistry &registry);
+void registerPathSuites(SuiteRegistry &registry);
+void registerLayerSuite(SuiteRegistry &registry);
+void registerTagSuite(SuiteRegistry &registry);
+void registerMatchingArtSuites(SuiteRegistry &registry);
 void registerPendingSuites(SuiteRegistry &registry);
 
 // The SP Basic table every message header carries.

@@ -2,13 +2,16 @@
 // their user attributes and tags.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
+#include "model/Ids.h"
 #include "model/Paint.h"
 
 namespace vyn::host {
@@ -30,6 +33,7 @@ struct PathShape {
     std::vector<PathSegment> segments;
     bool closed = false;
     PathStyle style;
+    bool centerPointVisible = false; // shown while the path is selected
 };
 
 enum class Justification {
@@ -76,8 +80,54 @@ struct TextFrame {
     TextStory story;
 };
 
+// The children of a group in paint order, bottom first. Adding on top and
+// removing any child cost O(log n), so taking apart a group of thousands of
+// children (the boxes and labels of a chart) stays linear overall.
+class ChildList {
+  public:
+    using Ordered = std::map<std::uint64_t, ArtId>;
+    class const_iterator {
+      public:
+        using value_type = ArtId;
+        using difference_type = std::ptrdiff_t;
+        const_iterator() = default;
+        explicit const_iterator(Ordered::const_iterator it) : it_(it) {}
+        ArtId operator*() const { return it_->second; }
+        const_iterator &operator++() {
+            ++it_;
+            return *this;
+        }
+        const_iterator operator++(int) { return const_iterator(it_++); }
+        friend bool operator==(const const_iterator &, const const_iterator &) = default;
+
+      private:
+        Ordered::const_iterator it_;
+    };
+
+    // Adds `id` above every other child.
+    void push_back(ArtId id);
+    // Removes `id`; nothing happens when it is not a child.
+    void erase(ArtId id);
+    bool contains(ArtId id) const { return position_.contains(id); }
+    bool empty() const { return byOrder_.empty(); }
+    std::size_t size() const { return byOrder_.size(); }
+    // The topmost child; none when the list is empty.
+    ArtId top() const { return empty() ? ArtId{} : byOrder_.rbegin()->second; }
+    const_iterator begin() const { return const_iterator(byOrder_.begin()); }
+    const_iterator end() const { return const_iterator(byOrder_.end()); }
+    std::vector<ArtId> inOrder() const { return {begin(), end()}; }
+    friend bool operator==(const ChildList &list, const std::vector<ArtId> &ids) {
+        return list.inOrder() == ids;
+    }
+
+  private:
+    Ordered byOrder_;
+    std::unordered_map<ArtId, std::uint64_t> position_;
+    std::uint64_t next_ = 0;
+};
+
 struct Group {
-    std::vector<ArtId> children; // paint order, bottom first
+    ChildList children;
 };
 
 struct Tag {

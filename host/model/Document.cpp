@@ -30,17 +30,38 @@ Layer &Document::insertLayer(std::size_t index, std::string title) {
     Layer layer{newId<LayerTag>(), std::move(title), true, true, ArtId{}};
     layer.group = makeArt(layer.id, ArtId{}, Group{}).id;
     index = std::min(index, layers_.size());
-    return *layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(index), std::move(layer));
+    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(index), std::move(layer));
+    for (std::size_t i = index; i < layers_.size(); ++i)
+        layerIndex_[layers_[i].id] = i;
+    return layers_[index];
 }
 
 Layer *Document::layer(LayerId id) {
-    auto it = std::find_if(layers_.begin(), layers_.end(), [id](const Layer &l) { return l.id == id; });
-    return it == layers_.end() ? nullptr : &*it;
+    auto it = layerIndex_.find(id);
+    return it == layerIndex_.end() ? nullptr : &layers_[it->second];
+}
+
+Layer *Document::currentLayer() {
+    if (Layer *current = layer(currentLayer_)) return current;
+    return layers_.empty() ? nullptr : &layers_.front();
 }
 
 const Layer *Document::layer(LayerId id) const { return const_cast<Document *>(this)->layer(id); }
 
 // ---- art -----------------------------------------------------------------------
+
+void ChildList::push_back(ArtId id) {
+    const std::uint64_t order = next_++;
+    byOrder_.emplace(order, id);
+    position_.emplace(id, order);
+}
+
+void ChildList::erase(ArtId id) {
+    auto it = position_.find(id);
+    if (it == position_.end()) return;
+    byOrder_.erase(it->second);
+    position_.erase(it);
+}
 
 Art *Document::art(ArtId id) {
     auto it = art_.find(id);
@@ -71,8 +92,7 @@ void Document::removeArt(ArtId id) {
     Art *a = art(id);
     if (!a) return;
     if (!a->parent) throw std::invalid_argument("a layer's own group goes only with its layer");
-    auto &siblings = art(a->parent)->group()->children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), id), siblings.end());
+    art(a->parent)->group()->children.erase(id);
     eraseTree(id);
 }
 

@@ -48,6 +48,10 @@ class Document {
     Layer &insertLayer(std::size_t index, std::string title);
     Layer *layer(LayerId id);
     const Layer *layer(LayerId id) const;
+    // The layer new art goes to: the one last made current while it exists,
+    // else the topmost; null when there is no layer.
+    Layer *currentLayer();
+    void setCurrentLayer(LayerId id) { currentLayer_ = id; }
 
     // ---- art ---------------------------------------------------------------
     Art *art(ArtId id);
@@ -82,6 +86,8 @@ class Document {
     void eraseTree(ArtId id);
 
     std::vector<Layer> layers_;
+    std::unordered_map<LayerId, std::size_t> layerIndex_; // id -> position in layers_
+    LayerId currentLayer_;
     std::unordered_map<ArtId, Art> art_;
     std::unordered_map<PatternId, Pattern> patterns_;
     std::unordered_map<GradientId, Gradient> gradients_;

@@ -16,6 +16,17 @@ AIRealMatrix toRecord(const Matrix &m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}
 AIDocumentColorModel toRecord(ColorModel model) {
     return model == ColorModel::RGB ? kDocRGBColor : kDocCMYKColor;
 }
+PathSegment toModel(const AIPathSegment &s) {
+    return {toModel(s.p), toModel(s.in), toModel(s.out), s.corner != 0};
+}
+AIPathSegment toRecord(const PathSegment &s) {
+    return {toRecord(s.anchor), toRecord(s.in), toRecord(s.out), ASBoolean(s.corner ? 1 : 0)};
+}
+AIArtType artTypeOf(const Art &art) {
+    if (art.group()) return kGroupArt;
+    if (art.path()) return kPathArt;
+    return kTextFrameArt;
+}
 
 namespace {
 

@@ -7,7 +7,9 @@
 // HostError(kBadParameterErr).
 #pragma once
 
+#include "AIArt.h"
 #include "AIDocument.h"
+#include "AIPath.h"
 #include "AIPathStyle.h"
 #include "ATESuites.h"
 #include "ASTypes.h"
@@ -28,6 +30,10 @@ AIRealPoint toRecord(const Point &p);
 AIRealRect toRecord(const Rect &r);
 AIRealMatrix toRecord(const Matrix &m);
 AIDocumentColorModel toRecord(ColorModel model);
+PathSegment toModel(const AIPathSegment &segment);
+AIPathSegment toRecord(const PathSegment &segment);
+// kGroupArt, kPathArt or kTextFrameArt.
+AIArtType artTypeOf(const Art &art);
 
 // `document` is where swatch handles must name a live swatch; null when no
 // document is open (then only swatch-free colours convert).

@@ -12,17 +12,9 @@
 #include "CallGate.h"
 #include "Host.h"
 #include "SuiteRegistry.h"
-#include "AIArt.h"
-#include "AIPath.h"
 #include "AIPathStyle.h"
-#include "AIRealMath.h"
-#include "AITransformArt.h"
-#include "AILayer.h"
-#include "AIMdMemory.h"
 #include "AITextFrame.h"
 #include "AIATEPaint.h"
-#include "AITag.h"
-#include "AIMatchingArt.h"
 #include "AICustomColor.h"
 #include "AIPattern.h"
 #include "AIGradient.h"
@@ -56,53 +48,10 @@ template <Literal Suite, Literal Name, CallContext Context> struct NotOffered {
 #define VYN_NOT_OFFERED(suite, operation, context)                                                           \
     .operation = NotOffered<suite, #operation, CallContext::context> {}
 
-const AIArtSuite kAIArtSuiteTable = {
-    VYN_NOT_OFFERED(kAIArtSuite, NewArt, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, DisposeArt, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, GetArtType, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, GetArtUserAttr, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, SetArtUserAttr, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, ValidArt, AnyTime),
-    VYN_NOT_OFFERED(kAIArtSuite, GetFirstArtOfLayer, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, GetArtFirstChild, DocumentOpen),
-    VYN_NOT_OFFERED(kAIArtSuite, SetArtCenterPointVisible, DocumentOpen),
-};
-
-const AIPathSuite kAIPathSuiteTable = {
-    VYN_NOT_OFFERED(kAIPathSuite, GetPathSegmentCount, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathSuite, SetPathSegmentCount, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathSuite, GetPathSegments, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathSuite, SetPathSegments, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathSuite, GetPathClosed, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathSuite, SetPathClosed, DocumentOpen),
-};
-
 const AIPathStyleSuite kAIPathStyleSuiteTable = {
     VYN_NOT_OFFERED(kAIPathStyleSuite, GetPathStyle, DocumentOpen),
     VYN_NOT_OFFERED(kAIPathStyleSuite, SetPathStyle, DocumentOpen),
     VYN_NOT_OFFERED(kAIPathStyleSuite, GetCurrentPathStyle, DocumentOpen),
-};
-
-const AIRealMathSuite kAIRealMathSuiteTable = {
-    VYN_NOT_OFFERED(kAIRealMathSuite, AIRealMatrixSetTranslate, AnyTime),
-};
-
-const AITransformArtSuite kAITransformArtSuiteTable = {
-    VYN_NOT_OFFERED(kAITransformArtSuite, TransformArt, DocumentOpen),
-};
-
-const AILayerSuite kAILayerSuiteTable = {
-    VYN_NOT_OFFERED(kAILayerSuite, CountLayers, DocumentOpen),
-    VYN_NOT_OFFERED(kAILayerSuite, GetNthLayer, DocumentOpen),
-    VYN_NOT_OFFERED(kAILayerSuite, GetCurrentLayer, DocumentOpen),
-    VYN_NOT_OFFERED(kAILayerSuite, InsertLayer, DocumentOpen),
-    VYN_NOT_OFFERED(kAILayerSuite, GetLayerTitle, DocumentOpen),
-    VYN_NOT_OFFERED(kAILayerSuite, SetLayerTitle, DocumentOpen),
-    VYN_NOT_OFFERED(kAILayerSuite, GetLayerEditable, DocumentOpen),
-};
-
-const AIMdMemorySuite kAIMdMemorySuiteTable = {
-    VYN_NOT_OFFERED(kAIMdMemorySuite, MdMemoryDisposeHandle, AnyTime),
 };
 
 const AITextFrameSuite kAITextFrameSuiteTable = {
@@ -113,15 +62,6 @@ const AITextFrameSuite kAITextFrameSuiteTable = {
 
 const AIATEPaintSuite kAIATEPaintSuiteTable = {
     VYN_NOT_OFFERED(kAIATEPaintSuite, CreateATEApplicationPaint, AnyTime),
-};
-
-const AITagSuite kAITagSuiteTable = {
-    VYN_NOT_OFFERED(kAITagSuite, SetTag, DocumentOpen),
-    VYN_NOT_OFFERED(kAITagSuite, GetTag, DocumentOpen),
-};
-
-const AIMatchingArtSuite kAIMatchingArtSuiteTable = {
-    VYN_NOT_OFFERED(kAIMatchingArtSuite, GetMatchingArt, DocumentOpen),
 };
 
 const AICustomColorSuite kAICustomColorSuiteTable = {
@@ -143,17 +83,9 @@ const AIGradientSuite kAIGradientSuiteTable = {
 } // namespace
 
 void registerPendingSuites(SuiteRegistry &registry) {
-    registry.add(kAIArtSuite, kAIArtSuiteVersion, &kAIArtSuiteTable);
-    registry.add(kAIPathSuite, kAIPathSuiteVersion, &kAIPathSuiteTable);
     registry.add(kAIPathStyleSuite, kAIPathStyleSuiteVersion, &kAIPathStyleSuiteTable);
-    registry.add(kAIRealMathSuite, kAIRealMathSuiteVersion, &kAIRealMathSuiteTable);
-    registry.add(kAITransformArtSuite, kAITransformArtSuiteVersion, &kAITransformArtSuiteTable);
-    registry.add(kAILayerSuite, kAILayerSuiteVersion, &kAILayerSuiteTable);
-    registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemorySuiteTable);
     registry.add(kAITextFrameSuite, kAITextFrameSuiteVersion, &kAITextFrameSuiteTable);
     registry.add(kAIATEPaintSuite, kAIATEPaintSuiteVersion, &kAIATEPaintSuiteTable);
-    registry.add(kAITagSuite, kAITagSuiteVersion, &kAITagSuiteTable);
-    registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtSuiteTable);
     registry.add(kAICustomColorSuite, kAICustomColorSuiteVersion, &kAICustomColorSuiteTable);
     registry.add(kAIPatternSuite, kAIPatternSuiteVersion, &kAIPatternSuiteTable);
     registry.add(kAIGradientSuite, kAIGradientSuiteVersion, &kAIGradientSuiteTable);

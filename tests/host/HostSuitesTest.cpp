@@ -2,7 +2,7 @@
 // directly through the tables the registry hands out.
 #include <gtest/gtest.h>
 
-#include "AIMdMemory.h"
+#include "AIPattern.h"
 #include "AIUnicodeString.h"
 #include "ATESuites.h"
 #include "Host.h"
@@ -104,14 +104,15 @@ TEST(HandleSpace, AHandleOfOneKindIsNeverAcceptedAsAnother) {
 TEST(PendingSuites, EachOperationPassesTheGateUnderItsOwnName) {
     Host host;
     host.trace().enable(true);
-    SuiteLease<const AIMdMemorySuite> memory(host.registry(), kAIMdMemorySuite, kAIMdMemorySuiteVersion);
-    host.faults().failCall(kAIMdMemorySuite, "MdMemoryDisposeHandle", 1, kOutOfMemoryErr);
-    EXPECT_EQ(memory->MdMemoryDisposeHandle(nullptr), kOutOfMemoryErr);
-    EXPECT_EQ(memory->MdMemoryDisposeHandle(nullptr), kCantHappenErr);
-    EXPECT_EQ(host.trace().lines().front(), "call AI MdMemory Suite.MdMemoryDisposeHandle");
+    host.documents().open(Document::emptyA4());
+    SuiteLease<const AIPatternSuite> patterns(host.registry(), kAIPatternSuite, kAIPatternSuiteVersion);
+    host.faults().failCall(kAIPatternSuite, "GetPatternName", 1, kOutOfMemoryErr);
+    EXPECT_EQ(patterns->GetPatternName(nullptr, nullptr), kOutOfMemoryErr);
+    EXPECT_EQ(patterns->GetPatternName(nullptr, nullptr), kCantHappenErr);
+    EXPECT_EQ(host.trace().lines().front(), "call AI Pattern Suite.GetPatternName");
     EXPECT_TRUE(host.misbehaviour().empty()) << "an operation the host lacks is not the plug-in's fault";
     ASSERT_EQ(host.hostFaults().size(), 1u);
-    EXPECT_EQ(host.hostFaults()[0].rfind("AI MdMemory Suite.MdMemoryDisposeHandle: ", 0), 0u);
+    EXPECT_EQ(host.hostFaults()[0].rfind("AI Pattern Suite.GetPatternName: ", 0), 0u);
 }
 
 TEST(TextEngineSuites, ARangeFollowsItsFrameAndDiesWithIt) {
