@@ -113,7 +113,7 @@ TEST(JsonDocument, FloatsSurviveBitForBit) {
         const Document back = readOrFail(text);
         SCOPED_TRACE(text);
         EXPECT_EQ(bits(back.artboards[0].bounds.left), bits(value));
-        const PathShape &read = *back.art(back.art(back.layers()[0].group)->group()->children[0])->path();
+        const PathShape &read = *back.art(back.art(back.layers()[0].group)->group()->children.inOrder()[0])->path();
         EXPECT_EQ(bits(read.segments[0].anchor.v), bits(value));
         EXPECT_EQ(bits(read.segments[0].in.h), bits(value));
         EXPECT_FALSE(read.style.fillPainted);
@@ -146,7 +146,7 @@ TEST(JsonDocument, TheMostRecentlyFullySelectedArtStaysTheMostRecent) {
 
     const std::string text = written(doc);
     const Document back = readOrFail(text);
-    const auto &children = back.art(back.layers()[0].group)->group()->children;
+    const auto children = back.art(back.layers()[0].group)->group()->children.inOrder();
     const Art &lowerBack = *back.art(children[0]), &upperBack = *back.art(children[1]);
     EXPECT_GT(lowerBack.fullySelectedAt, upperBack.fullySelectedAt);
     EXPECT_EQ(lowerBack.attributes, 0u);
