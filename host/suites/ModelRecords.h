@@ -7,13 +7,17 @@
 // HostError(kBadParameterErr).
 #pragma once
 
+#include "AICustomColor.h"
 #include "AIDocument.h"
+#include "AIGradient.h"
 #include "AIPathStyle.h"
 #include "ATESuites.h"
 #include "ASTypes.h"
 #include "model/Art.h"
 #include "model/Geometry.h"
+#include "model/CurrentStyle.h"
 #include "model/Paint.h"
+#include "model/Swatches.h"
 
 namespace vyn::host {
 
@@ -30,11 +34,17 @@ AIRealMatrix toRecord(const Matrix &m);
 AIDocumentColorModel toRecord(ColorModel model);
 
 // `document` is where swatch handles must name a live swatch; null when no
-// document is open (then only swatch-free colours convert).
+// document is open (then only swatch-free colours convert). A gradient's
+// placement crosses the interface measured from the top-left corner of the
+// document's active artboard (docs/host-behaviour.md, "Gradient placement").
 Paint toModel(const AIColor &color, DocumentHandles &handles, const Document *document);
-AIColor toRecord(const Paint &paint, DocumentHandles &handles);
+AIColor toRecord(const Paint &paint, DocumentHandles &handles, const Document &document);
 PathStyle toModel(const AIPathStyle &style, DocumentHandles &handles, const Document *document);
-AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles);
+AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles, const Document &document);
+AIPathStyleMap toRecord(const StyleSharing &shared);
+
+AICustomColor toRecord(const CustomColor &color);
+AIGradientType toRecord(GradientKind kind);
 
 Justification toModel(ATE::ParagraphJustification justification);
 Leading toModel(ATE::LeadingType leading);
