@@ -64,6 +64,10 @@ void Host::registerSuites() {
     registerDocumentSuite(*registry_);
     registerADMSuites(*registry_);
     registerAcquiredOnlySuites(*registry_);
+    registerPathStyleSuite(*registry_);
+    registerSwatchSuites(*registry_);
+    registerTextFrameSuite(*registry_);
+    registerATEPaintSuite(*registry_);
     registerPendingSuites(*registry_);
 }
 

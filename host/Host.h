@@ -137,6 +137,10 @@ void registerFontSuite(SuiteRegistry &registry);
 void registerDocumentSuite(SuiteRegistry &registry);
 void registerAcquiredOnlySuites(SuiteRegistry &registry);
 void registerADMSuites(SuiteRegistry &registry);
+void registerPathStyleSuite(SuiteRegistry &registry);
+void registerSwatchSuites(SuiteRegistry &registry);
+void registerTextFrameSuite(SuiteRegistry &registry);
+void registerATEPaintSuite(SuiteRegistry &registry);
 void registerPendingSuites(SuiteRegistry &registry);
 
 // The SP Basic table every message header carries.

@@ -14,18 +14,12 @@
 #include "SuiteRegistry.h"
 #include "AIArt.h"
 #include "AIPath.h"
-#include "AIPathStyle.h"
 #include "AIRealMath.h"
 #include "AITransformArt.h"
 #include "AILayer.h"
 #include "AIMdMemory.h"
-#include "AITextFrame.h"
-#include "AIATEPaint.h"
 #include "AITag.h"
 #include "AIMatchingArt.h"
-#include "AICustomColor.h"
-#include "AIPattern.h"
-#include "AIGradient.h"
 
 namespace vyn::host {
 namespace {
@@ -77,12 +71,6 @@ const AIPathSuite kAIPathSuiteTable = {
     VYN_NOT_OFFERED(kAIPathSuite, SetPathClosed, DocumentOpen),
 };
 
-const AIPathStyleSuite kAIPathStyleSuiteTable = {
-    VYN_NOT_OFFERED(kAIPathStyleSuite, GetPathStyle, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathStyleSuite, SetPathStyle, DocumentOpen),
-    VYN_NOT_OFFERED(kAIPathStyleSuite, GetCurrentPathStyle, DocumentOpen),
-};
-
 const AIRealMathSuite kAIRealMathSuiteTable = {
     VYN_NOT_OFFERED(kAIRealMathSuite, AIRealMatrixSetTranslate, AnyTime),
 };
@@ -105,16 +93,6 @@ const AIMdMemorySuite kAIMdMemorySuiteTable = {
     VYN_NOT_OFFERED(kAIMdMemorySuite, MdMemoryDisposeHandle, AnyTime),
 };
 
-const AITextFrameSuite kAITextFrameSuiteTable = {
-    VYN_NOT_OFFERED(kAITextFrameSuite, NewPointText, DocumentOpen),
-    VYN_NOT_OFFERED(kAITextFrameSuite, GetPointTextAnchor, DocumentOpen),
-    VYN_NOT_OFFERED(kAITextFrameSuite, GetATETextRange, DocumentOpen),
-};
-
-const AIATEPaintSuite kAIATEPaintSuiteTable = {
-    VYN_NOT_OFFERED(kAIATEPaintSuite, CreateATEApplicationPaint, AnyTime),
-};
-
 const AITagSuite kAITagSuiteTable = {
     VYN_NOT_OFFERED(kAITagSuite, SetTag, DocumentOpen),
     VYN_NOT_OFFERED(kAITagSuite, GetTag, DocumentOpen),
@@ -124,20 +102,6 @@ const AIMatchingArtSuite kAIMatchingArtSuiteTable = {
     VYN_NOT_OFFERED(kAIMatchingArtSuite, GetMatchingArt, DocumentOpen),
 };
 
-const AICustomColorSuite kAICustomColorSuiteTable = {
-    VYN_NOT_OFFERED(kAICustomColorSuite, GetCustomColor, DocumentOpen),
-    VYN_NOT_OFFERED(kAICustomColorSuite, GetCustomColorName, DocumentOpen),
-};
-
-const AIPatternSuite kAIPatternSuiteTable = {
-    VYN_NOT_OFFERED(kAIPatternSuite, GetPatternName, DocumentOpen),
-};
-
-const AIGradientSuite kAIGradientSuiteTable = {
-    VYN_NOT_OFFERED(kAIGradientSuite, GetGradientName, DocumentOpen),
-    VYN_NOT_OFFERED(kAIGradientSuite, GetGradientType, DocumentOpen),
-};
-
 #undef VYN_NOT_OFFERED
 
 } // namespace
@@ -145,18 +109,12 @@ const AIGradientSuite kAIGradientSuiteTable = {
 void registerPendingSuites(SuiteRegistry &registry) {
     registry.add(kAIArtSuite, kAIArtSuiteVersion, &kAIArtSuiteTable);
     registry.add(kAIPathSuite, kAIPathSuiteVersion, &kAIPathSuiteTable);
-    registry.add(kAIPathStyleSuite, kAIPathStyleSuiteVersion, &kAIPathStyleSuiteTable);
     registry.add(kAIRealMathSuite, kAIRealMathSuiteVersion, &kAIRealMathSuiteTable);
     registry.add(kAITransformArtSuite, kAITransformArtSuiteVersion, &kAITransformArtSuiteTable);
     registry.add(kAILayerSuite, kAILayerSuiteVersion, &kAILayerSuiteTable);
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemorySuiteTable);
-    registry.add(kAITextFrameSuite, kAITextFrameSuiteVersion, &kAITextFrameSuiteTable);
-    registry.add(kAIATEPaintSuite, kAIATEPaintSuiteVersion, &kAIATEPaintSuiteTable);
     registry.add(kAITagSuite, kAITagSuiteVersion, &kAITagSuiteTable);
     registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtSuiteTable);
-    registry.add(kAICustomColorSuite, kAICustomColorSuiteVersion, &kAICustomColorSuiteTable);
-    registry.add(kAIPatternSuite, kAIPatternSuiteVersion, &kAIPatternSuiteTable);
-    registry.add(kAIGradientSuite, kAIGradientSuiteVersion, &kAIGradientSuiteTable);
 }
 
 } // namespace vyn::host
