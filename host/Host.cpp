@@ -71,7 +71,10 @@ void Host::registerSuites() {
     registerLayerSuite(*registry_);
     registerTagSuite(*registry_);
     registerMatchingArtSuites(*registry_);
-    registerPendingSuites(*registry_);
+    registerPathStyleSuite(*registry_);
+    registerSwatchSuites(*registry_);
+    registerTextFrameSuite(*registry_);
+    registerATEPaintSuite(*registry_);
 }
 
 std::vector<std::string> Host::start() {

@@ -145,7 +145,10 @@ void registerPathSuites(SuiteRegistry &registry);
 void registerLayerSuite(SuiteRegistry &registry);
 void registerTagSuite(SuiteRegistry &registry);
 void registerMatchingArtSuites(SuiteRegistry &registry);
-void registerPendingSuites(SuiteRegistry &registry);
+void registerPathStyleSuite(SuiteRegistry &registry);
+void registerSwatchSuites(SuiteRegistry &registry);
+void registerTextFrameSuite(SuiteRegistry &registry);
+void registerATEPaintSuite(SuiteRegistry &registry);
 
 // The SP Basic table every message header carries.
 const ::SPBasicSuite *basicSuite();

@@ -318,10 +318,11 @@ class Reader {
     }
 
     GradientPaint gradientPaint(const Node &n) const {
-        n.expectObject(
-            {"gradient", "origin", "angle", "length", "matrix", "highlightAngle", "highlightLength"});
+        n.expectObject({"gradient", "frame", "origin", "angle", "length", "matrix", "highlightAngle",
+                        "highlightLength"});
         GradientPaint g;
         g.gradient = gradients_.find(n.member("gradient"));
+        if (auto frame = n.optional("frame")) g.frame = point(*frame);
         if (auto origin = n.optional("origin")) g.origin = point(*origin);
         g.angle = numberOr(n, "angle", 0);
         g.length = numberOr(n, "length", 0);
@@ -385,13 +386,19 @@ class Reader {
                                 "the " + std::string(name) + " bit has its own member");
             attributes |= bits;
         }
+        // Through the document, which keeps its selection and its marks in
+        // order; the fully-selected mark is given at the end, in its order.
         Art &art = *document_.art(id);
-        art.attributes = attributes;
+        document_.setAttributes(art, ~std::uint32_t(kFullySelected), attributes);
+        const bool carriesMark = (attributes & kFullySelected) != 0;
+        std::optional<std::uint64_t> rank;
         if (auto order = n.optional("fullySelectedOrder")) {
-            const auto rank = order->integer<std::uint64_t>();
-            if (rank == 0) order->fail(DocumentReadStatus::BadValue, "the order counts from 1");
-            marked_.emplace_back(rank, marked_.size(), id);
+            rank = order->integer<std::uint64_t>();
+            if (*rank == 0) order->fail(DocumentReadStatus::BadValue, "the order counts from 1");
         }
+        if (rank || carriesMark)
+            marked_.emplace_back(rank.value_or(std::numeric_limits<std::uint64_t>::max()), marked_.size(), id,
+                                 carriesMark);
         if (auto tags = n.optional("tags")) {
             if (!tags->json.is_object()) tags->fail(DocumentReadStatus::WrongType, "expected an object");
             for (const auto &item : tags->json.items()) {
@@ -437,9 +444,11 @@ class Reader {
             if (auto art = n.optional("art")) readChildren(*art, id);
         } else if (type == 1) {
             n.expectObject({"type", "selected", "locked", "hidden", "fullySelected", "otherAttributes",
-                            "fullySelectedOrder", "tags", "closed", "segments", "style"});
+                            "fullySelectedOrder", "tags", "closed", "centerPointVisible", "segments",
+                            "style"});
             PathShape shape;
             shape.closed = flagOr(n, "closed", false);
+            shape.centerPointVisible = flagOr(n, "centerPointVisible", shape.centerPointVisible);
             if (auto segments = n.optional("segments"))
                 for (std::size_t k = 0; k < segments->array().size(); ++k)
                     shape.segments.push_back(segment(segments->at(k)));
@@ -496,11 +505,11 @@ class Reader {
     // document's notion of the most recently marked art is what was saved.
     void replayFullySelected() {
         std::sort(marked_.begin(), marked_.end());
-        for (const auto &[rank, sequence, id] : marked_) {
+        for (const auto &[rank, sequence, id, carriesMark] : marked_) {
             Art &art = *document_.art(id);
-            const std::uint32_t attributes = art.attributes;
             document_.setAttributes(art, kFullySelected, kFullySelected);
-            art.attributes = attributes;
+            // A mark since cleared keeps its moment, not its place in the index.
+            if (!carriesMark) document_.setAttributes(art, kFullySelected, 0);
         }
     }
 
@@ -508,7 +517,7 @@ class Reader {
     SwatchIndex<CustomColorId> customs_;
     SwatchIndex<PatternId> patterns_;
     SwatchIndex<GradientId> gradients_;
-    std::vector<std::tuple<std::uint64_t, std::size_t, ArtId>> marked_;
+    std::vector<std::tuple<std::uint64_t, std::size_t, ArtId, bool>> marked_;
 };
 
 // Collects the parsed value like the library's own parser, but keeps the

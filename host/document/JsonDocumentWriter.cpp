@@ -169,6 +169,7 @@ class Writer {
         case 4: {
             const auto &g = std::get<GradientPaint>(p);
             out["gradient"] = gradientNames_.of(g.gradient);
+            if (point(g.frame) != point(Point{})) out["frame"] = point(g.frame);
             if (point(g.origin) != point(Point{})) out["origin"] = point(g.origin);
             putNumber(out, "angle", g.angle, 0);
             putNumber(out, "length", g.length, 0);
@@ -273,6 +274,8 @@ class Writer {
             out["type"] = "path";
             common(a, out);
             putFlag(out, "closed", p->closed);
+            if (p->centerPointVisible != PathShape{}.centerPointVisible)
+                out["centerPointVisible"] = p->centerPointVisible;
             out["segments"] = Json::array();
             for (const PathSegment &s : p->segments)
                 out["segments"].push_back(segment(s));

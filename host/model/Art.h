@@ -72,11 +72,17 @@ struct TextStory {
     std::vector<TextRun> runs;
     ParagraphFeatures paragraph;
     std::u16string text() const;
+    // The paint of the text: its first run's fill, black when that run sets
+    // none or there is no text.
+    Paint paint() const;
 };
+
+enum class TextOrientation { Horizontal, Vertical };
 
 // Point text: the story set from the anchor, the start of its baseline.
 struct TextFrame {
     Point anchor;
+    TextOrientation orientation = TextOrientation::Horizontal;
     TextStory story;
 };
 
@@ -139,6 +145,8 @@ struct Art {
     ArtId id;
     LayerId layer;
     ArtId parent; // none for a layer's own group
+    // Changed through Document::setAttributes only, which keeps the
+    // document's selection and fully-selected order with them.
     std::uint32_t attributes = 0;
     // When the fully-selected mark was last set, in the document's order of
     // such events (0: never).

@@ -18,6 +18,20 @@ std::u16string TextStory::text() const {
     return all;
 }
 
+Paint TextStory::paint() const {
+    if (!runs.empty() && runs.front().features.fill) return *runs.front().features.fill;
+    return GrayPaint{0};
+}
+
+PathStyle Document::defaultNewArtStyle() {
+    PathStyle style;
+    style.fillPainted = true;
+    style.fill.paint = GrayPaint{1};
+    style.strokePainted = true;
+    style.stroke.paint = GrayPaint{0};
+    return style;
+}
+
 Document Document::emptyA4() {
     Document d;
     d.artboards.push_back({"Artboard 1", Rect{0.0f, 841.89f, 595.28f, 0.0f}});
@@ -97,15 +111,35 @@ void Document::removeArt(ArtId id) {
 }
 
 void Document::eraseTree(ArtId id) {
-    if (const Art *a = art(id); a && a->group())
+    Art *a = art(id);
+    if (!a) return;
+    if (a->group())
         for (ArtId child : a->group()->children)
             eraseTree(child);
+    if (a->attributes & kFullySelected) fullySelectedByEvent_.erase(a->fullySelectedAt);
+    selected_.erase(id);
     art_.erase(id);
 }
 
 void Document::setAttributes(Art &art, std::uint32_t mask, std::uint32_t values) {
-    if ((mask & kFullySelected) && (values & kFullySelected)) art.fullySelectedAt = ++markEvents_;
+    if (mask & kFullySelected) {
+        if (art.attributes & kFullySelected) fullySelectedByEvent_.erase(art.fullySelectedAt);
+        if (values & kFullySelected) {
+            art.fullySelectedAt = ++markEvents_;
+            fullySelectedByEvent_.emplace(art.fullySelectedAt, art.id);
+        }
+    }
+    if (mask & kSelected) {
+        if (values & kSelected)
+            selected_.insert(art.id);
+        else
+            selected_.erase(art.id);
+    }
     art.attributes = (art.attributes & ~mask) | (values & mask);
+}
+
+const Art *Document::lastFullySelected() const {
+    return fullySelectedByEvent_.empty() ? nullptr : art(fullySelectedByEvent_.rbegin()->second);
 }
 
 bool Document::inLockedLayer(const Art &art) const {

@@ -6,7 +6,9 @@
 // by id is a hash lookup that finds nothing for an id that is gone.
 #pragma once
 
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -38,9 +40,12 @@ class Document {
     std::vector<Artboard> artboards;
     int activeArtboard = 0;
     ColorModel colorModel = ColorModel::CMYK;
+    // The style new art receives: a white fill and a black 1 point stroke.
+    PathStyle newArtStyle = defaultNewArtStyle();
 
     // An empty A4 portrait page (595.28 × 841.89 points) with no layer.
     static Document emptyA4();
+    static PathStyle defaultNewArtStyle();
 
     // ---- layers, index 0 the topmost ------------------------------------
     const std::vector<Layer> &layers() const { return layers_; }
@@ -67,6 +72,11 @@ class Document {
     // Art whose paint a layer's state hides from matching (locked or hidden
     // layer) still exists; this says whether its layer is locked.
     bool inLockedLayer(const Art &art) const;
+    // Of the art carrying the fully-selected mark now, the one that received
+    // it most recently; null when none carries it. O(log n).
+    const Art *lastFullySelected() const;
+    // The art carrying the selected mark, oldest art first.
+    const std::set<ArtId> &selection() const { return selected_; }
     std::size_t artCount() const { return art_.size(); }
 
     // ---- swatches ----------------------------------------------------------
@@ -93,6 +103,8 @@ class Document {
     std::unordered_map<GradientId, Gradient> gradients_;
     std::unordered_map<CustomColorId, CustomColor> customColors_;
     std::uint64_t markEvents_ = 0;
+    std::map<std::uint64_t, ArtId> fullySelectedByEvent_; // the art carrying mark 8 now
+    std::set<ArtId> selected_;
 };
 
 // The host's one open document, or none.

@@ -2,7 +2,8 @@
 //
 // Values are kept exactly as the plug-in gave them (single-precision floats,
 // unused fields included), so a style read back compares equal, bit for bit,
-// to the one that was set.
+// to the one that was set. Equality compares values as floats do (NaN equals
+// nothing, -0 equals 0).
 #pragma once
 
 #include <array>
@@ -17,12 +18,15 @@ namespace vyn::host {
 // Components from 0 to 1.
 struct GrayPaint {
     float gray = 0; // 0 black, 1 white
+    friend bool operator==(const GrayPaint &, const GrayPaint &) = default;
 };
 struct ProcessPaint {
     float cyan = 0, magenta = 0, yellow = 0, black = 0;
+    friend bool operator==(const ProcessPaint &, const ProcessPaint &) = default;
 };
 struct RgbPaint {
     float red = 0, green = 0, blue = 0;
+    friend bool operator==(const RgbPaint &, const RgbPaint &) = default;
 };
 // A pattern swatch and where its tile sits (angles in degrees).
 struct PatternPaint {
@@ -33,23 +37,32 @@ struct PatternPaint {
     bool reflect = false;
     float reflectAngle = 0, shearAngle = 0, shearAxis = 0;
     Matrix transform;
+    friend bool operator==(const PatternPaint &, const PatternPaint &) = default;
 };
 // A custom colour swatch at a tint: 0 full strength, 1 none of the colour.
 struct CustomPaint {
     CustomColorId color;
     float tint = 0;
+    friend bool operator==(const CustomPaint &, const CustomPaint &) = default;
 };
-// A gradient swatch and its placement, in document coordinates: the origin,
-// the ramp's angle (degrees) and length, a matrix over all of it, and the
-// highlight of a radial gradient.
+// A gradient swatch and its placement: the origin, the ramp's angle
+// (degrees) and length, a matrix over all of it, and the highlight of a
+// radial gradient, all measured from `frame`, a point of the document. The
+// placement lands on the page at frame + origin; it is kept in the frame it
+// was given in (the corner of the artboard active then), so reading it back
+// from that frame gives the numbers that were set, bit for bit.
 struct GradientPaint {
     GradientId gradient;
+    Point frame;
     Point origin;
     float angle = 0, length = 0;
     Matrix matrix;
     float highlightAngle = 0, highlightLength = 0;
+    friend bool operator==(const GradientPaint &, const GradientPaint &) = default;
 };
-struct NoPaint {};
+struct NoPaint {
+    friend bool operator==(const NoPaint &, const NoPaint &) = default;
+};
 
 // The alternatives are in the order of the interface's colour kinds (gray,
 // process, pattern, custom, gradient, RGB, none), so index() is that kind.
@@ -64,11 +77,13 @@ struct Dash {
     std::int16_t count = 0;
     float offset = 0;
     std::array<float, 6> lengths{};
+    friend bool operator==(const Dash &, const Dash &) = default;
 };
 
 struct Fill {
     Paint paint = GrayPaint{};
     bool overprint = false;
+    friend bool operator==(const Fill &, const Fill &) = default;
 };
 
 struct Stroke {
@@ -79,6 +94,7 @@ struct Stroke {
     LineCap cap = LineCap::Butt;
     LineJoin join = LineJoin::Miter;
     float miterLimit = 4;
+    friend bool operator==(const Stroke &, const Stroke &) = default;
 };
 
 // A fill or stroke shows only while it is painted; its paint is kept either
@@ -92,6 +108,7 @@ struct PathStyle {
     bool lockClip = false;
     bool evenOdd = false;
     float resolution = 800; // dots per inch, for flattening curves
+    friend bool operator==(const PathStyle &, const PathStyle &) = default;
 };
 
 } // namespace vyn::host

@@ -4,6 +4,7 @@
 
 #include "DocumentHandles.h"
 #include "HostError.h"
+#include "model/Document.h"
 
 namespace vyn::host {
 
@@ -29,6 +30,32 @@ AIArtType artTypeOf(const Art &art) {
 }
 
 namespace {
+
+// Where the placements of gradients are measured from as they cross the
+// interface: the top-left corner of the active artboard.
+Point placementFrame(const Document *document) {
+    if (!document) return {};
+    const auto &boards = document->artboards;
+    const int active = document->activeArtboard;
+    if (active < 0 || static_cast<std::size_t>(active) >= boards.size()) return {};
+    const Rect &r = boards[static_cast<std::size_t>(active)].bounds;
+    return {r.left, r.top};
+}
+
+// The same placement measured from `frame`: it lands where it did. The ramp
+// and its matrix move together, so the matrix keeps its linear part and
+// absorbs the shift its linear part applies to the moved origin.
+GradientPaint measuredFrom(const GradientPaint &paint, Point frame) {
+    if (paint.frame == frame) return paint;
+    const double dh = double(paint.frame.h) - frame.h, dv = double(paint.frame.v) - frame.v;
+    GradientPaint moved = paint;
+    moved.frame = frame;
+    moved.origin = {float(paint.origin.h + dh), float(paint.origin.v + dv)};
+    const Matrix &m = paint.matrix;
+    moved.matrix.tx = float(m.tx + dh - (double(m.a) * dh + double(m.c) * dv));
+    moved.matrix.ty = float(m.ty + dv - (double(m.b) * dh + double(m.d) * dv));
+    return moved;
+}
 
 // The live swatch id behind `handle`, or HostError(kBadParameterErr).
 template <class IdT, class Handle, class Lookup>
@@ -67,6 +94,7 @@ Paint toModel(const AIColor &color, DocumentHandles &handles, const Document *do
     case kGradient:
         return GradientPaint{
             swatchId(handles.gradients, c.b.gradient, document, &Document::gradient, "gradient"),
+            placementFrame(document),
             toModel(c.b.gradientOrigin),
             c.b.gradientAngle,
             c.b.gradientLength,
@@ -77,7 +105,7 @@ Paint toModel(const AIColor &color, DocumentHandles &handles, const Document *do
     throw HostError(kBadParameterErr, "unknown colour kind " + std::to_string(color.kind));
 }
 
-AIColor toRecord(const Paint &paint, DocumentHandles &handles) {
+AIColor toRecord(const Paint &paint, DocumentHandles &handles, const Document &document) {
     AIColor color{};
     color.kind = static_cast<ASInt32>(paint.index());
     AIColorUnion &c = color.c;
@@ -105,13 +133,14 @@ AIColor toRecord(const Paint &paint, DocumentHandles &handles) {
                 c.c.color = handles.customColors.handleOf(p.color);
                 c.c.tint = p.tint;
             } else if constexpr (std::is_same_v<P, GradientPaint>) {
-                c.b.gradient = handles.gradients.handleOf(p.gradient);
-                c.b.gradientOrigin = toRecord(p.origin);
-                c.b.gradientAngle = p.angle;
-                c.b.gradientLength = p.length;
-                c.b.matrix = toRecord(p.matrix);
-                c.b.hiliteAngle = p.highlightAngle;
-                c.b.hiliteLength = p.highlightLength;
+                const GradientPaint g = measuredFrom(p, placementFrame(&document));
+                c.b.gradient = handles.gradients.handleOf(g.gradient);
+                c.b.gradientOrigin = toRecord(g.origin);
+                c.b.gradientAngle = g.angle;
+                c.b.gradientLength = g.length;
+                c.b.matrix = toRecord(g.matrix);
+                c.b.hiliteAngle = g.highlightAngle;
+                c.b.hiliteLength = g.highlightLength;
             }
         },
         paint);
@@ -163,13 +192,13 @@ PathStyle toModel(const AIPathStyle &s, DocumentHandles &handles, const Document
     return style;
 }
 
-AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles) {
+AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles, const Document &document) {
     AIPathStyle s{};
     s.fillPaint = style.fillPainted;
     s.strokePaint = style.strokePainted;
-    s.fill.color = toRecord(style.fill.paint, handles);
+    s.fill.color = toRecord(style.fill.paint, handles, document);
     s.fill.overprint = style.fill.overprint;
-    s.stroke.color = toRecord(style.stroke.paint, handles);
+    s.stroke.color = toRecord(style.stroke.paint, handles, document);
     s.stroke.overprint = style.stroke.overprint;
     s.stroke.width = style.stroke.width;
     s.stroke.dash = toRecord(style.stroke.dash);
@@ -181,6 +210,34 @@ AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles) {
     s.evenOdd = style.evenOdd;
     s.resolution = style.resolution;
     return s;
+}
+
+AIPathStyleMap toRecord(const StyleSharing &s) {
+    return {s.fillPainted,     s.strokePainted, s.fillPaint, s.fillOverprint, s.strokePaint,
+            s.strokeOverprint, s.strokeWidth,   s.dash,      s.cap,           s.join,
+            s.miterLimit,      s.clip,          s.lockClip,  s.evenOdd,       s.resolution};
+}
+
+AICustomColor toRecord(const CustomColor &color) {
+    AICustomColor record{};
+    if (const auto *process = std::get_if<ProcessPaint>(&color.color)) {
+        record.kind = kCustomFourColor;
+        record.c.f = {process->cyan, process->magenta, process->yellow, process->black};
+    } else {
+        const auto &rgb = std::get<RgbPaint>(color.color);
+        record.kind = kCustomThreeColor;
+        record.c.rgb = {rgb.red, rgb.green, rgb.blue};
+    }
+    switch (color.kind) {
+    case CustomColorKind::Process: record.flag = kCustomProcessColor; break;
+    case CustomColorKind::Spot: record.flag = kCustomSpotColor; break;
+    case CustomColorKind::Registration: record.flag = kCustomRegistrationColor; break;
+    }
+    return record;
+}
+
+AIGradientType toRecord(GradientKind kind) {
+    return kind == GradientKind::Radial ? kRadialGradient : kLinearGradient;
 }
 
 Justification toModel(ATE::ParagraphJustification j) {

@@ -8,14 +8,18 @@
 #pragma once
 
 #include "AIArt.h"
+#include "AICustomColor.h"
 #include "AIDocument.h"
+#include "AIGradient.h"
 #include "AIPath.h"
 #include "AIPathStyle.h"
 #include "ATESuites.h"
 #include "ASTypes.h"
 #include "model/Art.h"
 #include "model/Geometry.h"
+#include "model/CurrentStyle.h"
 #include "model/Paint.h"
+#include "model/Swatches.h"
 
 namespace vyn::host {
 
@@ -36,11 +40,17 @@ AIPathSegment toRecord(const PathSegment &segment);
 AIArtType artTypeOf(const Art &art);
 
 // `document` is where swatch handles must name a live swatch; null when no
-// document is open (then only swatch-free colours convert).
+// document is open (then only swatch-free colours convert). A gradient's
+// placement crosses the interface measured from the top-left corner of the
+// document's active artboard (docs/host-behaviour.md, "Gradient placement").
 Paint toModel(const AIColor &color, DocumentHandles &handles, const Document *document);
-AIColor toRecord(const Paint &paint, DocumentHandles &handles);
+AIColor toRecord(const Paint &paint, DocumentHandles &handles, const Document &document);
 PathStyle toModel(const AIPathStyle &style, DocumentHandles &handles, const Document *document);
-AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles);
+AIPathStyle toRecord(const PathStyle &style, DocumentHandles &handles, const Document &document);
+AIPathStyleMap toRecord(const StyleSharing &shared);
+
+AICustomColor toRecord(const CustomColor &color);
+AIGradientType toRecord(GradientKind kind);
 
 Justification toModel(ATE::ParagraphJustification justification);
 Leading toModel(ATE::LeadingType leading);

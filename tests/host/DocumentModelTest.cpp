@@ -108,7 +108,7 @@ TEST(ModelRecords, StylesRoundTripBitForBit) {
     const PathStyle model = toModel(style, handles, &doc);
     EXPECT_FALSE(model.fillPainted);
     EXPECT_EQ(std::get<GradientPaint>(model.fill.paint).gradient, sunset);
-    const AIPathStyle back = toRecord(model, handles);
+    const AIPathStyle back = toRecord(model, handles, doc);
     EXPECT_EQ(back.fillPaint, style.fillPaint);
     EXPECT_EQ(back.fill.color.kind, kGradient);
     EXPECT_TRUE(sameGradient(back.fill.color.c.b, style.fill.color.c.b));

@@ -113,7 +113,8 @@ TEST(JsonDocument, FloatsSurviveBitForBit) {
         const Document back = readOrFail(text);
         SCOPED_TRACE(text);
         EXPECT_EQ(bits(back.artboards[0].bounds.left), bits(value));
-        const PathShape &read = *back.art(back.art(back.layers()[0].group)->group()->children.inOrder()[0])->path();
+        const PathShape &read =
+            *back.art(back.art(back.layers()[0].group)->group()->children.inOrder()[0])->path();
         EXPECT_EQ(bits(read.segments[0].anchor.v), bits(value));
         EXPECT_EQ(bits(read.segments[0].in.h), bits(value));
         EXPECT_FALSE(read.style.fillPainted);
@@ -149,6 +150,8 @@ TEST(JsonDocument, TheMostRecentlyFullySelectedArtStaysTheMostRecent) {
     const auto children = back.art(back.layers()[0].group)->group()->children.inOrder();
     const Art &lowerBack = *back.art(children[0]), &upperBack = *back.art(children[1]);
     EXPECT_GT(lowerBack.fullySelectedAt, upperBack.fullySelectedAt);
+    EXPECT_EQ(back.lastFullySelected(), &upperBack) << "only art that carries the mark counts";
+    EXPECT_TRUE(back.selection().contains(upperBack.id)) << "the document's selection is rebuilt";
     EXPECT_EQ(lowerBack.attributes, 0u);
     EXPECT_EQ(upperBack.attributes, kFullySelected | kSelected | 0x100u);
     EXPECT_EQ(upperBack.tags.at("chart").value, "box");

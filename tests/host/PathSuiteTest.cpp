@@ -138,7 +138,10 @@ TEST_F(PathSuites, TransformingAGroupMovesItsGeometryAndNotItsPaint) {
     PathShape square;
     square.segments = {{{0, 0}, {0, 0}, {1, 1}, true}};
     square.style.stroke.width = 0.5f;
-    square.style.fill.paint = GradientPaint{GradientId{}, {3, 4}, 0, 1, {}, 0, 0};
+    GradientPaint gradient;
+    gradient.origin = {3, 4};
+    gradient.length = 1;
+    square.style.fill.paint = gradient;
     AIArtHandle path = add(square, groupId);
     AIArtHandle text = add(TextFrame{{10, 20}, {}}, groupId);
     AIArtHandle group = host.documentHandles().art.handleOf(groupId);
