@@ -143,7 +143,9 @@ TEST_F(PathSuites, TransformingAGroupMovesItsGeometryAndNotItsPaint) {
     gradient.length = 1;
     square.style.fill.paint = gradient;
     AIArtHandle path = add(square, groupId);
-    AIArtHandle text = add(TextFrame{{10, 20}, {}}, groupId);
+    TextFrame frame;
+    frame.anchor = {10, 20};
+    AIArtHandle text = add(frame, groupId);
     AIArtHandle group = host.documentHandles().art.handleOf(groupId);
 
     const AIRealMatrix scaleAndMove{2, 0, 0, 2, 100, -50};
