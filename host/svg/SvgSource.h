@@ -1,0 +1,53 @@
+// SvgSource.h — what the SVG reader remembers of a file so that the writer
+// can put the chart back into the very same bytes.
+//
+// The reader turns an SVG file into a document and, beside it, this map from
+// the document's art and layers to the byte ranges of the elements they came
+// from. The writer copies the original bytes and changes only what the map
+// names: elements whose art is gone are cut out, an earlier chart layer is
+// replaced, and the new chart layer goes in just before the root's end tag.
+// Everything else is copied as it stands.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Ids.h"
+
+namespace vyn::host::svg {
+
+// The namespace of the attributes the chart's art carries in SVG, so that a
+// second run finds the first run's chart. A tag NAME with value VALUE is
+// written as the attribute vyn:tag-NAME="VALUE" (names that are not XML
+// names are not written).
+inline constexpr char kVynNamespace[] = "https://vyncolors.dev/ns/chart/1";
+inline constexpr char kVynPrefix[] = "vyn";
+inline constexpr char kVynTagAttributePrefix[] = "tag-";
+
+// Half-open byte range [begin, end) of the decompressed file.
+struct ByteSpan {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+// One element of the file that became art. An element may become several
+// art objects (a <use> of a group, a text with differently painted tspans);
+// the writer removes the element only when all of them are gone.
+struct SourceElement {
+    ByteSpan span;            // the whole element, start tag to end tag
+    std::vector<ArtId> art;   // the art made from it
+};
+
+struct SvgSource {
+    std::string bytes;                       // the file, decompressed
+    bool gzipped = false;                    // read from .svgz: write back compressed
+    std::vector<SourceElement> elements;     // in document order, spans never overlap
+    std::optional<ByteSpan> chartLayer;      // an earlier run's chart layer, whole
+    std::size_t rootEndTag = 0;              // offset of the root's "</svg>"
+    std::string newline = "\n";              // the file's own line ending
+    std::string indent = "  ";               // one level of the file's indentation
+};
+
+} // namespace vyn::host::svg
