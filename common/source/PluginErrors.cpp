@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "ADMBasic.h"
+#include "ErrorCodeText.h"
 #include "Plugin.h"
 #include "Suites.h"
 
@@ -20,8 +21,6 @@ constexpr ASInt32 kCodeEntrySize = 10;
 constexpr int kTemplateSize = 128;
 // Templates this long or longer are shown as they are.
 constexpr std::size_t kLongestFormattedTemplate = 119;
-// Codes from this value up are shown as their four characters.
-constexpr long kFirstFourCharCode = 16385;
 
 // The value a code line stands for.
 long CodeOfEntry(const char *entry) {
@@ -38,21 +37,6 @@ char *ReadMessage(SPPluginRef pluginRef, ASInt32 index, char *buffer, int buffer
     if (sADMBasic->GetIndexString(pluginRef, kErrorStringListID, index, buffer, bufferSize) != kNoErr)
         return nullptr;
     return buffer[0] != '\0' ? buffer : nullptr;
-}
-
-// `code` as shown in an alert: its four characters for a four-character
-// code, its decimal form otherwise. `text` holds at least 12 bytes.
-void CodeText(long code, char *text, std::size_t size) {
-    if (code >= kFirstFourCharCode) {
-        const ASUInt32 value = static_cast<ASUInt32>(code);
-        text[0] = static_cast<char>(value >> 24);
-        text[1] = static_cast<char>(value >> 16);
-        text[2] = static_cast<char>(value >> 8);
-        text[3] = static_cast<char>(value);
-        text[4] = '\0';
-    } else {
-        std::snprintf(text, size, "%d", static_cast<int>(code));
-    }
 }
 
 // Writes `pattern` into `out` with its first "%s" replaced by `argument`.
@@ -131,7 +115,7 @@ void Plugin::DefaultError(SPPluginRef pluginRef, long error) {
         if (std::strlen(found) <= kLongestFormattedTemplate) {
             char code[16];
             char text[kTemplateSize + sizeof code];
-            CodeText(error, code, sizeof code);
+            ErrorCodeText(error, code, sizeof code);
             Substitute(found, code, text, sizeof text);
             sADMBasic->ErrorAlert(text);
         } else {
