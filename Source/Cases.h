@@ -7,8 +7,8 @@
 
 // The tag every box and label of a chart carries; a build finds the previous
 // chart by its name alone.
-extern const char kNomEtiquette[];   // "VYNCOL"
-extern const char kTypeEtiquette[];  // "string"
+extern const char kNomEtiquette[];    // "VYNCOL"
+extern const char kTypeEtiquette[];   // "string"
 extern const char kValeurEtiquette[]; // "jj"
 
 // Deletes every unlocked path and text frame of the document that bears the

@@ -32,22 +32,18 @@ bool NomsEgaux(AICustomColorHandle x, AICustomColorHandle y) {
 bool CouleursEgales(const AIColor &x, const AIColor &y) {
     if (x.kind != y.kind) return false;
     switch (x.kind) {
-    case kGrayColor:
-        return x.c.g.gray == y.c.g.gray;
+    case kGrayColor: return x.c.g.gray == y.c.g.gray;
     case kFourColor:
         return x.c.f.cyan == y.c.f.cyan && x.c.f.magenta == y.c.f.magenta && x.c.f.yellow == y.c.f.yellow &&
                x.c.f.black == y.c.f.black;
     case kThreeColor:
         return x.c.rgb.red == y.c.rgb.red && x.c.rgb.green == y.c.rgb.green && x.c.rgb.blue == y.c.rgb.blue;
-    case kPattern:
-        return x.c.p.pattern == y.c.p.pattern;
-    case kGradient:
-        return x.c.b.gradient == y.c.b.gradient;
+    case kPattern: return x.c.p.pattern == y.c.p.pattern;
+    case kGradient: return x.c.b.gradient == y.c.b.gradient;
     case kCustomColor:
         if (!NomsEgaux(x.c.c.color, y.c.c.color)) return false;
         return !CaseTeintes || x.c.c.tint == y.c.c.tint;
-    default:
-        return true;
+    default: return true;
     }
 }
 

@@ -89,15 +89,9 @@ void DecritCouleurGlobale(AIColor &couleur) {
     AICustomColor definition = {};
     sAICustomColor->GetCustomColor(couleur.c.c.color, &definition);
     switch (definition.flag) {
-    case kCustomSpotColor:
-        Ajoute("Spot color ");
-        break;
-    case kCustomRegistrationColor:
-        Ajoute("Registration ");
-        break;
-    default:
-        Ajoute("Custom ");
-        break;
+    case kCustomSpotColor: Ajoute("Spot color "); break;
+    case kCustomRegistrationColor: Ajoute("Registration "); break;
+    default: Ajoute("Custom "); break;
     }
     AjouteNom(nom);
     if (CaseTeintes) {
@@ -127,8 +121,8 @@ void DecritDegrade(AIColor &couleur, int rang) {
         Ajoute("Radial ");
         couleur.c.b.gradientLength = static_cast<ASReal>(HauteurCase);
         couleur.c.b.gradientOrigin.h = static_cast<ASReal>(CoinHGCase.h + 0.5 * LongueurCase);
-        couleur.c.b.gradientOrigin.v = static_cast<ASReal>(-CoinHGCase.v - 0.5 * HauteurCase -
-                                                           rang * (HauteurCase + EcartEntreCases));
+        couleur.c.b.gradientOrigin.v =
+            static_cast<ASReal>(-CoinHGCase.v - 0.5 * HauteurCase - rang * (HauteurCase + EcartEntreCases));
     }
     AjouteNom(nom);
 }
@@ -161,18 +155,10 @@ void TexteDeCouleur(AIColor &couleur, int rang, bool contour) {
         Ajoute(" B=");
         AjouteNombre(couleur.c.rgb.blue * 255.0f);
         break;
-    case kPattern:
-        DecritMotif(couleur);
-        break;
-    case kCustomColor:
-        DecritCouleurGlobale(couleur);
-        break;
-    case kGradient:
-        DecritDegrade(couleur, rang);
-        break;
-    case kNoneColor:
-        Ajoute(contour ? "rien" : "Empty ");
-        break;
+    case kPattern: DecritMotif(couleur); break;
+    case kCustomColor: DecritCouleurGlobale(couleur); break;
+    case kGradient: DecritDegrade(couleur, rang); break;
+    case kNoneColor: Ajoute(contour ? "rien" : "Empty "); break;
     default:
         // No host gives another kind; say so rather than guess.
         Ajoute("Unknown paint");
@@ -188,8 +174,8 @@ void PlaceEtiquette(AIArtHandle texte, int rang) {
     const ASReal gauche = RectanglePlanDeTravail.left + CoinHGCase.h;
     const ASReal haut = RectanglePlanDeTravail.top - CoinHGCase.v;
     const double h = static_cast<double>(gauche) + LongueurCase + EcartEntreCases - ancre.h;
-    const double v = static_cast<double>(haut) - 0.5 * HauteurCase - rang * (HauteurCase + EcartEntreCases) -
-                     ancre.v;
+    const double v =
+        static_cast<double>(haut) - 0.5 * HauteurCase - rang * (HauteurCase + EcartEntreCases) - ancre.v;
     AIRealMatrix deplacement;
     sMath->AIRealMatrixSetTranslate(&deplacement, static_cast<ASReal>(h), static_cast<ASReal>(v));
     sAITransformArt->TransformArt(texte, &deplacement, 0.0f, kTransformObjects);

@@ -46,14 +46,10 @@ const char kDocumentSansPeinture[] = "The document contains only paths that have
 // Whether the settings ask for a row for a paint of kind `genre`.
 bool GenreCherche(ASInt32 genre) {
     switch (genre) {
-    case kPattern:
-        return CaseMotifs;
-    case kGradient:
-        return CaseDegrades;
-    case kCustomColor:
-        return CaseGlobales;
-    default:
-        return CaseAutres;
+    case kPattern: return CaseMotifs;
+    case kGradient: return CaseDegrades;
+    case kCustomColor: return CaseGlobales;
+    default: return CaseAutres;
     }
 }
 

@@ -19,11 +19,11 @@ struct CaseLiee {
 
 constexpr int kTailleTexteCase = 100;
 
-extern AIRealRect RectanglePlanDeTravail;    // the active artboard's bounds, as the dialog opened
-extern AIArtHandle AHGroupe;                 // the group of the latest chart
-extern CaseLiee *PtrPremierAHCaseLiee;       // the build's first entry; null between builds
-extern char TexteCase[kTailleTexteCase];     // the label being made
-extern AIColor CouleurTexte;                 // the labels' text colour
+extern AIRealRect RectanglePlanDeTravail; // the active artboard's bounds, as the dialog opened
+extern AIArtHandle AHGroupe;              // the group of the latest chart
+extern CaseLiee *PtrPremierAHCaseLiee;    // the build's first entry; null between builds
+extern char TexteCase[kTailleTexteCase];  // the label being made
+extern AIColor CouleurTexte;              // the labels' text colour
 
 // Notification procedure of the settings dialog's OK button: closes the
 // dialog, builds the chart of the document's (or the selection's) paints,

@@ -8,9 +8,12 @@
 namespace vyn::test {
 namespace {
 
-std::string fill(const std::string &paint) { return R"({"fill": {"paint": )" + paint + R"(}, "stroke": {"painted": false}})"; }
+std::string fill(const std::string &paint) {
+    return R"({"fill": {"paint": )" + paint + R"(}, "stroke": {"painted": false}})";
+}
 std::string stroke(const std::string &paint, const std::string &unpaintedFill = R"({"gray": 1})") {
-    return R"({"fill": {"painted": false, "paint": )" + unpaintedFill + R"(}, "stroke": {"paint": )" + paint + "}}";
+    return R"({"fill": {"painted": false, "paint": )" + unpaintedFill + R"(}, "stroke": {"paint": )" + paint +
+           "}}";
 }
 std::string both(const std::string &f, const std::string &s) {
     return R"({"fill": {"paint": )" + f + R"(}, "stroke": {"paint": )" + s + "}}";
@@ -46,38 +49,56 @@ TEST(ChartRows, OrderAndDuplicates) {
         {"fills before strokes", {pathJson(both(X, Y)), pathJson(fill(Z))}, {kX, kZ, kY}},
         {"a fill and stroke of one paint is one row", {pathJson(both(X, X))}, {kX}},
         {"a stroke equal to an earlier fill", {pathJson(fill(X)), pathJson(stroke(X))}, {kX}},
-        {"a stroke-only first art: its stroke is row 0, once", {pathJson(stroke(X)), pathJson(stroke(X))}, {kX}},
+        {"a stroke-only first art: its stroke is row 0, once",
+         {pathJson(stroke(X)), pathJson(stroke(X))},
+         {kX}},
         {"art before the first painted one is skipped",
          {pathJson(R"({"fill": {"painted": false}, "stroke": {"painted": false}})"), pathJson(fill(X))},
          {kX}},
         {"overprint makes another fill",
-         {pathJson(fill(X)), pathJson(R"({"fill": {"paint": )" + X + R"(, "overprint": true}, "stroke": {"painted": false}})")},
+         {pathJson(fill(X)),
+          pathJson(R"({"fill": {"paint": )" + X + R"(, "overprint": true}, "stroke": {"painted": false}})")},
          {kX, kX}},
         {"even-odd makes another fill",
-         {pathJson(fill(X)), pathJson(R"({"fill": {"paint": )" + X + R"(}, "stroke": {"painted": false}, "evenOdd": true})")},
+         {pathJson(fill(X)),
+          pathJson(R"({"fill": {"paint": )" + X + R"(}, "stroke": {"painted": false}, "evenOdd": true})")},
          {kX, kX}},
         {"a stroke ignores the fill's flags",
          {pathJson(R"({"fill": {"paint": )" + X + R"(, "overprint": true}, "stroke": {"painted": false}})"),
           pathJson(stroke(X))},
          {kX}},
-        {"gray is not four-colour black", {pathJson(fill(R"({"gray": 0.5})")), pathJson(fill(R"({"cmyk": [0, 0, 0, 0.5]})"))},
+        {"gray is not four-colour black",
+         {pathJson(fill(R"({"gray": 0.5})")), pathJson(fill(R"({"cmyk": [0, 0, 0, 0.5]})"))},
          {"Gray=50 %", "C=0 M=0 Y=0 K=50"}},
-        {"one gradient at two angles", {pathJson(fill(R"({"gradient": "Fade", "angle": 0})")), pathJson(fill(R"({"gradient": "Fade", "angle": 90})"))},
+        {"one gradient at two angles",
+         {pathJson(fill(R"({"gradient": "Fade", "angle": 0})")),
+          pathJson(fill(R"({"gradient": "Fade", "angle": 90})"))},
          {"Gradient Linear Fade"}},
-        {"one pattern at two scales", {pathJson(fill(R"({"pattern": "Dots", "scale": [1, 1]})")), pathJson(fill(R"({"pattern": "Dots", "scale": [2, 2]})"))},
+        {"one pattern at two scales",
+         {pathJson(fill(R"({"pattern": "Dots", "scale": [1, 1]})")),
+          pathJson(fill(R"({"pattern": "Dots", "scale": [2, 2]})"))},
          {"Pattern Dots"}},
-        {"two tints listed apart", {pathJson(fill(R"({"custom": "Brand red", "tint": 0.2})")), pathJson(fill(R"({"custom": "Brand red", "tint": 0.5})"))},
+        {"two tints listed apart",
+         {pathJson(fill(R"({"custom": "Brand red", "tint": 0.2})")),
+          pathJson(fill(R"({"custom": "Brand red", "tint": 0.5})"))},
          {"Spot color Brand red 80 %", "Spot color Brand red 50 %"}},
-        {"two tints as one colour", {pathJson(fill(R"({"custom": "Brand red", "tint": 0.2})")), pathJson(fill(R"({"custom": "Brand red", "tint": 0.5})"))},
-         {"Spot color Brand red"}, false},
-        {"a NaN equals nothing, not even itself", {pathJson(fill(R"({"gray": "NaN"})")), pathJson(fill(R"({"gray": "NaN"})"))},
+        {"two tints as one colour",
+         {pathJson(fill(R"({"custom": "Brand red", "tint": 0.2})")),
+          pathJson(fill(R"({"custom": "Brand red", "tint": 0.5})"))},
+         {"Spot color Brand red"},
+         false},
+        {"a NaN equals nothing, not even itself",
+         {pathJson(fill(R"({"gray": "NaN"})")), pathJson(fill(R"({"gray": "NaN"})"))},
          {"Gray=? %", "Gray=? %"}},
         {"hidden art is listed, locked art is not",
-         {pathJson(fill(X), 100, 700, R"("hidden": true, )"), pathJson(fill(Y), 100, 600, R"("locked": true, )")},
+         {pathJson(fill(X), 100, 700, R"("hidden": true, )"),
+          pathJson(fill(Y), 100, 600, R"("locked": true, )")},
          {kX}},
         // An unpainted fill holds a leftover colour; it must never hide a paint.
         {"a stroke-only first art whose unpainted fill equals its stroke", {pathJson(stroke(X, X))}, {kX}},
-        {"a later fill equal to a stroke-only art's unpainted fill", {pathJson(stroke(X, Y)), pathJson(fill(Y))}, {kX, kY}},
+        {"a later fill equal to a stroke-only art's unpainted fill",
+         {pathJson(stroke(X, Y)), pathJson(fill(Y))},
+         {kX, kY}},
         {"a stroke of no paint", {pathJson(stroke(R"("none")"))}, {"rien"}},
     };
     for (const auto &c : cases)
@@ -85,8 +106,8 @@ TEST(ChartRows, OrderAndDuplicates) {
 }
 
 TEST(ChartRows, AStrokeRejectedByKindDoesNotHideItsUnpaintedFill) {
-    ChartFixture f(documentJson(pathJson(fill(X)) + "," + pathJson(stroke(R"({"pattern": "Dots"})", Y)) + "," +
-                                pathJson(stroke(Y))));
+    ChartFixture f(documentJson(pathJson(fill(X)) + "," + pathJson(stroke(R"({"pattern": "Dots"})", Y)) +
+                                "," + pathJson(stroke(Y))));
     f.seekEverything();
     f.setBoolean("CaseMotifs", false);
     f.build();
@@ -238,8 +259,9 @@ TEST(ChartLabels, TextAttributes) {
 }
 
 TEST(ChartGradients, TheGradientIsLaidOnItsBox) {
-    ChartFixture f(documentJson(pathJson(fill(R"({"gradient": "Fade", "origin": [300, 300], "length": 5})")) + "," +
-                                pathJson(fill(R"({"gradient": "Sunset", "origin": [300, 300], "length": 5})"))));
+    ChartFixture f(
+        documentJson(pathJson(fill(R"({"gradient": "Fade", "origin": [300, 300], "length": 5})")) + "," +
+                     pathJson(fill(R"({"gradient": "Sunset", "origin": [300, 300], "length": 5})"))));
     f.seekEverything();
     f.setReal("LongueurCase", 80);
     f.setReal("HauteurCase", 40);
@@ -280,9 +302,11 @@ TEST(ChartAlerts, NothingToList) {
     const std::string unpainted = pathJson(R"({"fill": {"painted": false}, "stroke": {"painted": false}})");
     const std::vector<Case> cases = {
         {pathJson(fill(X)), true, "You must first select paths."},
-        {pathJson(fill(X), 100, 700, R"("locked": true, )"), false, "The document has no path or only locked paths."},
+        {pathJson(fill(X), 100, 700, R"("locked": true, )"), false,
+         "The document has no path or only locked paths."},
         {unpainted, false, "The document contains only paths that have neither fill nor stroke."},
-        {pathJson(R"({"fill": {"painted": false}, "stroke": {"painted": false}})", 100, 700, R"("selected": true, )"),
+        {pathJson(R"({"fill": {"painted": false}, "stroke": {"painted": false}})", 100, 700,
+                  R"("selected": true, )"),
          true, "The selection contains only paths that have neither fill nor stroke."},
     };
     for (const auto &c : cases) {
@@ -293,7 +317,8 @@ TEST(ChartAlerts, NothingToList) {
         EXPECT_EQ(f.alerts(), std::vector<std::string>{c.alert});
         EXPECT_TRUE(f.labels().empty());
         EXPECT_EQ(f.chartGroups().size(), 1u) << "an empty chart group is left";
-        EXPECT_NE(f.host().preferences().find("VynColors", "LongueurCase"), nullptr) << "the settings are saved";
+        EXPECT_NE(f.host().preferences().find("VynColors", "LongueurCase"), nullptr)
+            << "the settings are saved";
     }
 }
 
@@ -335,11 +360,12 @@ TEST(ChartLayer, ALockedOldBoxSurvivesWithItsGroup) {
 }
 
 TEST(ChartLayer, ATaggedPathElsewhereIsDeleted) {
-    ChartFixture f(documentJson(pathJson(fill(X)) + "," +
-                                pathJson(fill(Y), 100, 600, R"("tags": {"VYNCOL": "jj"}, )")));
+    ChartFixture f(
+        documentJson(pathJson(fill(X)) + "," + pathJson(fill(Y), 100, 600, R"("tags": {"VYNCOL": "jj"}, )")));
     f.seekEverything();
     f.build();
-    EXPECT_EQ(f.labels(), std::vector<std::string>{kX}) << "the tagged path went before the paints were sought";
+    EXPECT_EQ(f.labels(), std::vector<std::string>{kX})
+        << "the tagged path went before the paints were sought";
 }
 
 TEST(ChartFailures, AnAllocationFailureMidBuildBeepsOnceAndSavesNothing) {
@@ -351,9 +377,8 @@ TEST(ChartFailures, AnAllocationFailureMidBuildBeepsOnceAndSavesNothing) {
     f.setReal("EcartCases", 3);
     // Just before OK, allow the build its head entry and three more: four
     // rows, then the fifth paint finds no memory.
-    f.host().dialogs().user().inspect("the build's entries", [&](const DialogSnapshot &) {
-        f.host().blocks().failAfter(4);
-    });
+    f.host().dialogs().user().inspect("the build's entries",
+                                      [&](const DialogSnapshot &) { f.host().blocks().failAfter(4); });
     f.host().dialogs().user().pressOK();
     EXPECT_EQ(f.host().chooseMenuItem({"Vyn•Tools", "Vyn•Colors…"}), kNoErr);
     f.host().blocks().failAfter(std::nullopt);
@@ -371,7 +396,8 @@ TEST(ChartFailures, AHostFailureEndsTheChartWithAnAlertAndKeepsWhatWasMade) {
     f.seekEverything();
     f.host().faults().failCall("ATE TextRange Suite", "InsertAfter", 2, kCantHappenErr);
     f.build();
-    EXPECT_EQ(f.alerts(), std::vector<std::string>{"The chart is incomplete: the host reported the error CANT."});
+    EXPECT_EQ(f.alerts(),
+              std::vector<std::string>{"The chart is incomplete: the host reported the error CANT."});
     EXPECT_EQ(f.rows().size(), 2u) << "the row being made when it failed keeps its box";
     EXPECT_EQ(f.labels()[0], kX);
     EXPECT_NE(f.host().preferences().find("VynColors", "LongueurCase"), nullptr) << "the settings are saved";

@@ -23,8 +23,8 @@ inline std::string pathJson(const std::string &style, float x = 100, float y = 7
     const std::string l = std::to_string(x), r = std::to_string(x + 50), t = std::to_string(y),
                       b = std::to_string(y - 50);
     return R"({"type": "path", "closed": true, )" + extra + R"("segments": [{"anchor": [)" + l + "," + t +
-           "]}, {\"anchor\": [" + r + "," + t + "]}, {\"anchor\": [" + r + "," + b + "]}, {\"anchor\": [" + l +
-           "," + b + "]}], \"style\": " + style + "}";
+           "]}, {\"anchor\": [" + r + "," + t + "]}, {\"anchor\": [" + r + "," + b + "]}, {\"anchor\": [" +
+           l + "," + b + "]}], \"style\": " + style + "}";
 }
 
 // A document of one artboard (0, 800, 600, 0) and one layer holding `art`
@@ -43,8 +43,8 @@ inline std::string documentJson(const std::string &art, const std::string &moreL
       {"name": "Sunset", "type": "radial", "stops": [{"position": 0, "color": {"gray": 0}}, {"position": 1, "color": {"gray": 1}}]},
       {"name": "Fade", "type": "linear", "stops": [{"position": 0, "color": {"gray": 0}}, {"position": 1, "color": {"gray": 1}}]}
     ]},
-  "layers": [)" + moreLayers +
-           R"({"title": "Artwork", "art": [)" + art + "]}]}";
+  "layers": [)" +
+           moreLayers + R"({"title": "Artwork", "art": [)" + art + "]}]}";
 }
 
 struct ChartRow {
