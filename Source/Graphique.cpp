@@ -25,6 +25,7 @@
 #include "DescriptionCouleur.h"
 #include "ErrorCodeText.h"
 #include "IAIUnicodeString.h"
+#include "IndexPeintures.h"
 #include "IThrowException.h"
 #include "Platform.h"
 #include "Reglages.h"
@@ -104,6 +105,7 @@ AIArtHandle Art(const Construction &c, ASInt32 i) { return (*c.correspondances)[
 void LibereConstruction(Construction &c) {
     if (c.correspondances != nullptr) sAIMDMemory->MdMemoryDisposeHandle(c.correspondances);
     c.correspondances = nullptr;
+    IndexLibere();
     LibereListe();
 }
 
@@ -120,10 +122,25 @@ CaseLiee *AjouteEntree(Construction &c, const AIPathStyle &style) {
     return entree;
 }
 
-bool DejaListe(const AIPathStyle &style, bool (*egaux)(AIPathStyle, AIPathStyle)) {
-    for (const CaseLiee *e = PtrPremierAHCaseLiee; e != nullptr; e = e->Suivante)
-        if (egaux(style, e->Style)) return true;
-    return false;
+// Whether `style`'s fill (or stroke) is already listed, by the index or, as
+// a reference for tests, by comparing it with every entry. A build out of
+// memory is marked so and the answer is then "listed".
+bool DejaListe(Construction &c, const AIPathStyle &style, bool contour) {
+    if (ParcoursLitteral) {
+        for (const CaseLiee *e = PtrPremierAHCaseLiee; e != nullptr; e = e->Suivante)
+            if (contour ? StylesContoursEgaux(style, e->Style) : StylesFondsEgaux(style, e->Style))
+                return true;
+        return false;
+    }
+    bool memoire = true;
+    const bool liste = contour ? IndexContourListe(style, memoire) : IndexFondListe(style, memoire);
+    if (!memoire) c.memoireEpuisee = true;
+    return liste || !memoire;
+}
+
+// Files `entree` in the index once its row, if any, is made.
+void Enregistre(Construction &c, const CaseLiee *entree) {
+    if (!ParcoursLitteral && !IndexAjoute(entree->Style)) c.memoireEpuisee = true;
 }
 
 // The paths and text frames to examine: the selected ones in selection
@@ -158,23 +175,31 @@ void RangDeTete(Construction &c) {
     if (tete->Style.fillPaint) {
         if (GenreCherche(tete->Style.fill.color.kind))
             CreationCouleurFondCase(&tete->AHCase, &tete->AHTexte, &tete->Style, c.rang++);
+        Enregistre(c, tete);
         return;
     }
     if (StylesContourEtFondEgaux(tete->Style)) return;
     CaseLiee *entree = AjouteEntree(c, tete->Style);
-    if (entree != nullptr && GenreCherche(entree->Style.stroke.color.kind))
+    if (entree == nullptr) return;
+    if (GenreCherche(entree->Style.stroke.color.kind))
         CreationCouleurContourCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
+    Enregistre(c, entree);
 }
 
 void PasseDesFonds(Construction &c, ASInt32 debut) {
     AIPathStyle style;
     for (ASInt32 j = debut; j < c.nombre; ++j) {
         LitStyle(Art(c, j), &style);
-        if (DejaListe(style, StylesFondsEgaux)) continue;
+        if (DejaListe(c, style, false)) {
+            if (c.memoireEpuisee) return;
+            continue;
+        }
         CaseLiee *entree = AjouteEntree(c, style);
         if (entree == nullptr) return;
         if (GenreCherche(entree->Style.fill.color.kind))
             CreationCouleurFondCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
+        Enregistre(c, entree);
+        if (c.memoireEpuisee) return;
     }
 }
 
@@ -182,11 +207,16 @@ void PasseDesContours(Construction &c, ASInt32 debut) {
     AIPathStyle style;
     for (ASInt32 j = debut; j < c.nombre; ++j) {
         LitStyle(Art(c, j), &style);
-        if (DejaListe(style, StylesContoursEgaux)) continue;
+        if (DejaListe(c, style, true)) {
+            if (c.memoireEpuisee) return;
+            continue;
+        }
         CaseLiee *entree = AjouteEntree(c, style);
         if (entree == nullptr) return;
         if (GenreCherche(entree->Style.stroke.color.kind))
             CreationCouleurContourCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
+        Enregistre(c, entree);
+        if (c.memoireEpuisee) return;
     }
 }
 
@@ -196,7 +226,7 @@ void Construit(Construction &c) {
     LibereListe();
     const AIPathStyle vide = {};
     PtrPremierAHCaseLiee = c.derniere = NouvelleEntree(vide);
-    if (PtrPremierAHCaseLiee == nullptr) {
+    if (PtrPremierAHCaseLiee == nullptr || (!ParcoursLitteral && !IndexPrepare())) {
         c.memoireEpuisee = true;
         return;
     }

@@ -368,27 +368,42 @@ TEST(ChartLayer, ATaggedPathElsewhereIsDeleted) {
         << "the tagged path went before the paints were sought";
 }
 
-TEST(ChartFailures, AnAllocationFailureMidBuildBeepsOnceAndSavesNothing) {
+// Every allocation of a build in turn fails: the build stops there with one
+// beep, the rows made so far stay, nothing is saved, and nothing is left
+// allocated once the plug-in has gone.
+TEST(ChartFailures, AnAllocationFailureAnywhereBeepsOnceAndSavesNothing) {
     std::string art;
-    for (int i = 0; i < 6; ++i)
-        art += (art.empty() ? "" : ",") + pathJson(fill(R"({"gray": )" + std::to_string(i / 10.0) + "}"));
-    ChartFixture f(documentJson(art));
-    f.seekEverything();
-    f.setReal("EcartCases", 3);
-    // Just before OK, allow the build its head entry and three more: four
-    // rows, then the fifth paint finds no memory.
-    f.host().dialogs().user().inspect("the build's entries",
-                                      [&](const DialogSnapshot &) { f.host().blocks().failAfter(4); });
-    f.host().dialogs().user().pressOK();
-    EXPECT_EQ(f.host().chooseMenuItem({"Vyn•Tools", "Vyn•Colors…"}), kNoErr);
-    f.host().blocks().failAfter(std::nullopt);
-    EXPECT_EQ(f.host().frontend().count(FrontendEvent::Kind::Beep), 1u);
-    EXPECT_EQ(f.labels().size(), 4u) << "the rows made before the failure stay";
-    EXPECT_EQ(std::get<double>(*f.host().preferences().find("VynColors", "EcartCases")), 3.0)
-        << "nothing was saved over the stored gap";
-    EXPECT_TRUE(f.alerts().empty());
-    f.host().shutdown();
-    EXPECT_EQ(f.host().blocks().liveBlocks(), 0u);
+    for (int i = 0; i < 4; ++i)
+        art += (art.empty() ? "" : ",") +
+               pathJson(both(R"({"gray": )" + std::to_string(i / 10.0) + "}",
+                             R"({"custom": "Brand red", "tint": 0.)" + std::to_string(i) + "}"));
+    art += "," + pathJson(fill(R"({"custom": "Leaf green"})"));
+    bool sawPartialChart = false;
+    for (std::size_t allowed = 0;; ++allowed) {
+        ChartFixture f(documentJson(art));
+        f.seekEverything();
+        f.setReal("EcartCases", 3);
+        // Armed just before OK: the dialog's own blocks are not counted.
+        f.host().dialogs().user().inspect(
+            "the build's blocks", [&](const DialogSnapshot &) { f.host().blocks().failAfter(allowed); });
+        f.host().dialogs().user().pressOK();
+        EXPECT_EQ(f.host().chooseMenuItem({"Vyn•Tools", "Vyn•Colors…"}), kNoErr);
+        f.host().blocks().failAfter(std::nullopt);
+        const std::size_t rows = f.labels().size();
+        const bool failed = f.host().frontend().count(FrontendEvent::Kind::Beep) == 1;
+        f.host().shutdown();
+        EXPECT_EQ(f.host().blocks().liveBlocks(), 0u) << "after " << allowed << " blocks";
+        if (!failed) {
+            EXPECT_EQ(rows, 9u) << "a build that did not fail is whole";
+            EXPECT_GT(allowed, 0u);
+            break;
+        }
+        EXPECT_TRUE(f.alerts().empty());
+        EXPECT_EQ(std::get<double>(*f.host().preferences().find("VynColors", "EcartCases")), 3.0)
+            << "nothing was saved over the stored gap, after " << allowed << " blocks";
+        sawPartialChart = sawPartialChart || rows > 0;
+    }
+    EXPECT_TRUE(sawPartialChart) << "some failure came after rows were made";
 }
 
 TEST(ChartFailures, AHostFailureEndsTheChartWithAnAlertAndKeepsWhatWasMade) {

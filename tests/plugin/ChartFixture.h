@@ -55,11 +55,17 @@ struct ChartRow {
 
 class ChartFixture {
   public:
-    explicit ChartFixture(const std::string &documentJson) : h_(options()) {
+    explicit ChartFixture(const std::string &documentJson, std::filesystem::path plugins = kPluginsFolder)
+        : h_(options(std::move(plugins), prefs_ / "preferences.json")) {
+        open(documentJson);
+        EXPECT_TRUE(h_.start().empty());
+    }
+
+    // Replaces the open document by the one `documentJson` describes.
+    void open(const std::string &documentJson) {
         auto read = readJsonDocument(documentJson);
         EXPECT_TRUE(read.document) << read.error.message("document", documentJson);
         if (read.document) h_.host().documents().open(std::move(*read.document));
-        EXPECT_TRUE(h_.start().empty());
     }
 
     PluginHarness &harness() { return h_; }
@@ -125,13 +131,16 @@ class ChartFixture {
     static std::string utf8(const std::u16string &text) { return utf16ToUtf8(text); }
 
   private:
-    static HostOptions options() {
+    static HostOptions options(std::filesystem::path plugins, std::filesystem::path prefs) {
         HostOptions o;
-        o.pluginsFolder = kPluginsFolder;
+        o.pluginsFolder = std::move(plugins);
+        o.preferencesFile = std::move(prefs);
         o.fonts = std::vector<std::string>{"DejaVu Sans", "DejaVu Serif"};
         return o;
     }
 
+    // Every build saves the settings: keep them where saving costs nothing.
+    TempFolder prefs_{TempFolder::inMemory()};
     PluginHarness h_;
 };
 

@@ -88,7 +88,9 @@ class PluginHarness {
         return options;
     }
 
-    TempFolder scratch_; // before host_: the host writes into it until it goes
+    // Before host_: the host writes into it until it goes. In memory, so that
+    // saving the settings at every OK costs nothing.
+    TempFolder scratch_{TempFolder::inMemory()};
     Host host_;
     bool misbehaviourExpected_ = false;
 };

@@ -7,9 +7,11 @@
 
 namespace vyn::test {
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : TempFolder(std::filesystem::temp_directory_path()) {}
+
+TempFolder::TempFolder(const std::filesystem::path &under) {
     // mkdtemp picks a name no other test, process or user holds.
-    std::string pattern = (std::filesystem::temp_directory_path() / "vyn-test-XXXXXX").string();
+    std::string pattern = (under / "vyn-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::system_error(errno, std::generic_category(), "mkdtemp");
     path_ = pattern;
     // Open to others as a shared temporary folder is, so that a test can run
@@ -18,6 +20,12 @@ TempFolder::TempFolder() {
         path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
                    std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
                    std::filesystem::perms::others_exec);
+}
+
+std::filesystem::path TempFolder::inMemory() {
+    std::error_code ignored;
+    const std::filesystem::path shared = "/dev/shm";
+    return std::filesystem::is_directory(shared, ignored) ? shared : std::filesystem::temp_directory_path();
 }
 
 TempFolder::~TempFolder() {

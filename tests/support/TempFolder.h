@@ -11,6 +11,12 @@ class TempFolder {
   public:
     // Throws std::system_error when no folder can be made.
     TempFolder();
+    explicit TempFolder(const std::filesystem::path &under);
+
+    // A folder in memory where the system has one (files there are synced
+    // for free), else the temporary folder: for tests that write a file many
+    // thousand times.
+    static std::filesystem::path inMemory();
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
