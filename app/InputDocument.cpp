@@ -24,6 +24,8 @@ std::optional<InputDocument> readInput(const DocumentJob &job, std::ostream &err
         err << read.error << "\n";
         return std::nullopt;
     }
+    if (!job.select.empty() && read.selected == 0)
+        err << "vyncolors: warning: --select \"" << job.select << "\" selects no art of " << name << "\n";
     return InputDocument{std::move(*read.document), std::move(read.source)};
 }
 
