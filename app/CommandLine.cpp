@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "DecimalText.h"
+#include "DocumentFiles.h"
 #include "PluginSet.h"
 
 namespace vyn::app {
@@ -65,6 +66,8 @@ std::variant<std::filesystem::path, std::string> readPictureName(const char *opt
 
 // Everything the arguments said, before it is checked.
 struct Given {
+    std::optional<std::string> input, output, select;
+    bool inPlace = false;
     std::optional<std::string> renderAbout, renderDialog, prefs, font;
     std::array<std::optional<std::string>, kFields> fields;
     std::array<bool, kBoxes> boxes{};
@@ -75,6 +78,11 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.set_help_flag(); // the help is our own literal, printed by the caller
     cli.add_flag("-h,--help", options.help);
     cli.add_flag("--version", options.version);
+    cli.add_option("INPUT", given.input)->type_name("INPUT");
+    cli.add_option("-o,--output", given.output)->type_name("FILE");
+    cli.add_flag("--in-place", given.inPlace);
+    cli.add_flag("--json", options.json);
+    cli.add_option("--select", given.select)->type_name("SELECTOR");
     cli.add_flag("--menus", options.menus);
     cli.add_flag("--trace", options.trace);
     cli.add_option("--render-about", given.renderAbout)->type_name("FILE");
@@ -123,6 +131,59 @@ std::optional<std::string> settle(const Given &given, Options &options) {
     return std::nullopt;
 }
 
+// The output's name and format: -o, the input itself, or NAME-colors.EXT.
+std::optional<std::string> settleOutput(const Given &given, DocumentJob &job) {
+    if (given.inPlace) {
+        if (given.output) return "--in-place and --output exclude each other";
+        job.output = job.input;
+        job.outputFormat = job.inputFormat;
+        return std::nullopt;
+    }
+    const bool named = given.output.has_value();
+    if (named && given.output->empty()) return "--output: the file name is empty";
+    job.output = named ? std::filesystem::path(*given.output) : defaultOutputFor(job.input);
+    const std::string output = (named ? "--output: " : "the output ") + job.output.string();
+    auto format = formatOf(job.output);
+    if (!format) return output + ": the file must end in .json, .svg, .svgz or .png";
+    // A JSON document has no SVG text of its own: its SVG is a picture.
+    if (job.inputFormat == FileFormat::Json && *format == FileFormat::Svgz)
+        return output + ": a JSON document is drawn as .svg or .png";
+    job.outputFormat = *format;
+    if (sameFile(job.output, job.input))
+        return output + ": this is the input itself (--in-place rewrites the input)";
+    return std::nullopt;
+}
+
+// The document job, or the options that need one; the first fault found.
+std::optional<std::string> settleDocument(const Given &given, Options &options) {
+    if (!given.input) {
+        if (given.output) return "--output needs an INPUT document";
+        if (given.inPlace) return "--in-place needs an INPUT document";
+        if (given.select) return "--select needs an INPUT document";
+        if (options.json) return "--json needs an INPUT document";
+        return std::nullopt;
+    }
+    DocumentJob job;
+    job.input = *given.input;
+    if (given.input->empty()) return "INPUT: the file name is empty";
+    auto format = formatOf(job.input);
+    if (!format || *format == FileFormat::Png)
+        return *given.input + ": the document must end in .json, .svg or .svgz";
+    job.inputFormat = *format;
+    if (given.select) {
+        if (job.inputFormat == FileFormat::Json)
+            return "--select: only an SVG document has elements to select";
+        if (given.select->empty()) return "--select: the selector is empty";
+        if (options.settings.selection == false)
+            return "--select ticks \"Selection\": it cannot go with --no-selection";
+        job.select = *given.select;
+        options.settings.selection = true;
+    }
+    if (auto why = settleOutput(given, job)) return why;
+    options.document = std::move(job);
+    return std::nullopt;
+}
+
 std::optional<std::string> checkPluginsFolder(const std::filesystem::path &plugins) {
     if (plugins.empty()) return "--plugins: the folder name is empty";
     const std::string folder = "--plugins: " + plugins.string() + ": ";
@@ -152,6 +213,7 @@ ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
     if (options.help || options.version) return {options, {}};
 
     if (auto why = settle(given, options)) return {std::nullopt, *why};
+    if (auto why = settleDocument(given, options)) return {std::nullopt, *why};
     if (auto why = checkPluginsFolder(options.plugins)) return {std::nullopt, *why};
     if (!options.renderAbout && !options.runsSettingsDialog()) options.menus = true;
     return {options, {}};

@@ -6,8 +6,21 @@
 #include <string>
 
 #include "DialogSettings.h"
+#include "DocumentFiles.h"
 
 namespace vyn::app {
+
+// A document to build the chart of, and where the result goes. The names
+// are checked: known formats, and an output that is not the input unless
+// `inPlace` says so.
+struct DocumentJob {
+    std::filesystem::path input;
+    FileFormat inputFormat = FileFormat::Json;
+    std::filesystem::path output; // the input itself with `inPlace`
+    FileFormat outputFormat = FileFormat::Json;
+    bool inPlace = false;
+    std::string select; // CSS selectors of the SVG elements to select; empty: none
+};
 
 struct Options {
     bool help = false;
@@ -24,7 +37,11 @@ struct Options {
     std::optional<std::filesystem::path> renderDialog;
     std::optional<std::filesystem::path> prefs;
 
-    bool runsSettingsDialog() const { return settings.any() || cancel || renderDialog; }
+    // With a document the settings dialog always runs, and OK builds its chart.
+    std::optional<DocumentJob> document;
+    bool json = false; // the chart's rows as JSON
+
+    bool runsSettingsDialog() const { return document || settings.any() || cancel || renderDialog; }
 };
 
 struct ParsedCommandLine {

@@ -55,6 +55,10 @@ inline constexpr FieldOption kFieldOptions[] = {
     {"--offset-y", 13, host::Unit::Points, &DialogSettings::offsetY},
 };
 
+// The check boxes the chart build reads besides the kinds of paint.
+inline constexpr int kSelectionItem = 15;
+inline constexpr int kTintsItem = 20;
+
 // One check box, given as --NAME (ticked) or --no-NAME (clear).
 struct BoxOption {
     const char *name;
@@ -63,9 +67,12 @@ struct BoxOption {
 };
 
 inline constexpr BoxOption kBoxOptions[] = {
-    {"selection", 15, &DialogSettings::selection}, {"patterns", 16, &DialogSettings::patterns},
-    {"gradients", 17, &DialogSettings::gradients}, {"custom", 18, &DialogSettings::custom},
-    {"tints", 20, &DialogSettings::tints},         {"other", 19, &DialogSettings::other},
+    {"selection", kSelectionItem, &DialogSettings::selection},
+    {"patterns", 16, &DialogSettings::patterns},
+    {"gradients", 17, &DialogSettings::gradients},
+    {"custom", 18, &DialogSettings::custom},
+    {"tints", kTintsItem, &DialogSettings::tints},
+    {"other", 19, &DialogSettings::other},
 };
 
 // The smallest text size the text-size field takes, in points.

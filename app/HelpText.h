@@ -4,11 +4,32 @@
 
 namespace vyn::app {
 
-inline constexpr const char *kHelpText = R"(Usage: vyncolors [options]
+inline constexpr const char *kHelpText = R"(Usage: vyncolors [options] [INPUT] [-o OUTPUT]
 
 Runs the Vyn•Colors plug-in inside the stand-in host: starts the host with
 the plug-ins folder, lets the plug-in install its menu commands, does what
 the options ask, and shuts everything down again.
+
+With an INPUT document (.json, .svg or .svgz) it builds the document's
+colour chart: chooses "Vyn•Colors…", sets the settings options in the
+dialog, presses OK, prints the chart's rows on standard output (one label
+a line) and writes the document with its chart.
+  -o, --output FILE     Where to write, in the format of FILE's extension:
+                        .json (the document format), .svg or .svgz (an SVG
+                        input with the chart written into it; a JSON input
+                        drawn as a picture), .png (a picture). Without it:
+                        NAME-colors.EXT beside INPUT, in INPUT's format.
+  --in-place            Rewrite INPUT itself. The input is never written
+                        otherwise: an OUTPUT that is INPUT, even through a
+                        link, is refused.
+  --json                Print the rows as a JSON array: each row's label,
+                        the kind and values of its paint, and how many of
+                        the art objects the build examines use that paint.
+  --select SELECTOR     SVG only: select the elements SELECTOR matches (ids,
+                        classes, types, descendants, lists, as in CSS) and
+                        tick "Selection", so that only they are examined.
+  Files are written whole or not at all, and only when the build succeeded:
+  after an alert, a refused setting or --cancel nothing is written.
 
 Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
   Any of these options opens the dialog, sets what they give as a person
@@ -28,7 +49,8 @@ Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
   --[no-]tints          clicked only when it shows the other state; "Tints"
   --[no-]other          cannot change while "Custom" is clear.
   --[no-]selection
-  --cancel              Press Cancel instead of OK: nothing is saved.
+  --cancel              Press Cancel instead of OK: nothing is saved, no
+                        chart is built.
   --render-dialog FILE  Draw the dialog as it stands just before OK or
                         Cancel into FILE, as SVG or PNG by its extension.
   --prefs FILE          The preferences file (default: vyncolors/ under the
@@ -39,8 +61,8 @@ Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
 
 Other options:
   --menus               List the host's menus after start-up, one command per
-                        line, as the path to it (the default when no other
-                        action is given).
+                        line, as the path to it (the default without INPUT
+                        when no other action is given).
   --render-about FILE   Choose "About Vyn•Tools…" › "Vyn•Colors…" and draw the
                         About box into FILE, as SVG or PNG by its extension.
   --plugins DIR         The plug-ins folder (default: the "plugins" folder
@@ -49,10 +71,13 @@ Other options:
   -h, --help            Show this help and exit.
   --version             Print the version and exit.
 
-Alerts and warnings go to standard error.
-Exit status: 0 done; 1 the plug-in refused to start or to run a command;
-2 bad usage (a bad value, a font that is not installed: nothing is saved),
-an unreadable folder or an unwritable file.
+Without INPUT the host opens an empty A4 document and builds no chart.
+Alerts, warnings and errors go to standard error.
+Exit status: 0 done; 1 the plug-in refused to start or to run a command,
+or an alert (or a beep) stopped the chart build: the rows made so far are
+printed, nothing is written; 2 bad usage (a bad value, a font that is not
+installed: nothing is saved), an unreadable folder or INPUT, settings OK
+could not save, or a file that could not be written.
 )";
 
 } // namespace vyn::app

@@ -1,5 +1,8 @@
 #include "Run.h"
 
+#include "ChartRows.h"
+
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -8,6 +11,9 @@
 #include "HostError.h"
 #include "MenuModel.h"
 #include "Preferences.h"
+#include "InputDocument.h"
+#include "OutputDocument.h"
+#include "RowsReport.h"
 #include "SettingsActions.h"
 #include "Trace.h"
 #include "model/Document.h"
@@ -58,11 +64,26 @@ int renderAbout(Host &host, const std::filesystem::path &file, std::ostream &err
     return kExitDone;
 }
 
+// What came of the settings dialog.
+struct SettingsOutcome {
+    int status = kExitDone;
+    bool pressedOK = false;
+    ChartChoices choices;      // as the dialog stood at OK
+    bool buildRefused = false; // an alert or a beep after OK: the build stopped
+};
+
+bool stopsTheBuild(FrontendEvent::Kind kind) {
+    using Kind = FrontendEvent::Kind;
+    return kind == Kind::ErrorAlert || kind == Kind::Alert || kind == Kind::Beep;
+}
+
 // Chooses "Vyn•Colors…" with the user setting what `options` give, then
 // pressing OK, or Cancel when asked to or when a setting was refused.
-int runSettings(Host &host, const Options &options, std::ostream &err) {
+SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &err) {
+    SettingsOutcome outcome;
     SettingsActions settings(options.settings, options.cancel, options.renderDialog);
-    settings.queue(host.dialogs().user());
+    std::size_t eventsBeforeOK = 0;
+    settings.queue(host.dialogs().user(), [&] { eventsBeforeOK = host.frontend().events().size(); });
     const bool chosen = choose(host, kSettingsCommand, "Vyn•Colors", err);
     // Left over when no dialog took them; they refer to `settings`.
     host.dialogs().user().clear();
@@ -70,15 +91,50 @@ int runSettings(Host &host, const Options &options, std::ostream &err) {
         err << "vyncolors: warning: " << warning << "\n";
     for (const auto &refusal : settings.refusals())
         err << "vyncolors: " << refusal << "\n";
-    if (!settings.refusals().empty()) return kExitUsage;
-    if (!chosen) return kExitRefused;
-    if (!settings.reviewed()) {
-        err << "vyncolors: the settings dialog did not open\n";
-        return kExitRefused;
+    outcome.pressedOK = settings.pressedOK();
+    if (settings.choices()) outcome.choices = *settings.choices();
+    if (outcome.pressedOK) {
+        const auto &events = host.frontend().events();
+        outcome.buildRefused =
+            std::any_of(events.begin() + static_cast<std::ptrdiff_t>(eventsBeforeOK), events.end(),
+                        [](const FrontendEvent &e) { return stopsTheBuild(e.kind); });
     }
-    // OK was meant to keep the settings: not keeping them is no success.
-    if (const std::string &unsaved = host.preferences().unsaved(); !unsaved.empty()) {
+    if (!settings.refusals().empty()) {
+        outcome.status = kExitUsage;
+    } else if (!chosen) {
+        outcome.status = kExitRefused;
+    } else if (!settings.reviewed()) {
+        err << "vyncolors: the settings dialog did not open\n";
+        outcome.status = kExitRefused;
+    } else if (const std::string &unsaved = host.preferences().unsaved(); !unsaved.empty()) {
+        // OK was meant to keep the settings: not keeping them is no success.
         err << "vyncolors: the settings were not saved: " << unsaved << "\n";
+        outcome.status = kExitUsage;
+    }
+    return outcome;
+}
+
+// The chart of the input document: built through the settings dialog's OK,
+// its rows printed, the document written. Rows made before an alert are
+// printed all the same; nothing is written unless everything succeeded.
+int buildChart(Host &host, const Options &options, const InputDocument &input, std::ostream &out,
+               std::ostream &err) {
+    // Each build makes a new chart group; the one there before is no chart
+    // of this run.
+    const ArtId earlierChart = chartGroup(*host.documents().current());
+    const SettingsOutcome settings = runSettings(host, options, err);
+    if (!settings.pressedOK) return settings.status;
+    const Document &document = *host.documents().current();
+    std::vector<ChartRow> rows;
+    if (chartGroup(document) != earlierChart) rows = chartRows(document);
+    if (options.json)
+        printRowsJson(document, rows, {settings.choices.selection, settings.choices.tints}, out);
+    else
+        printRowLabels(rows, out);
+    if (settings.status != kExitDone) return settings.status;
+    if (settings.buildRefused) return kExitRefused;
+    if (auto failure = writeOutput(document, input.svg ? &*input.svg : nullptr, *options.document)) {
+        err << "vyncolors: " << *failure << "\n";
         return kExitUsage;
     }
     return kExitDone;
@@ -93,7 +149,11 @@ HostOptions hostOptionsFor(const Options &options) {
 
 } // namespace
 
-int run(const Options &options, std::ostream &out, std::ostream &err) {
+int run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare) {
+    // The input is read before anything runs: an unusable one stops here.
+    std::optional<InputDocument> input;
+    if (options.document && !(input = readInput(*options.document, err))) return kExitUsage;
+
     Host host(hostOptionsFor(options));
     host.frontend().setSink(
         [&err](const FrontendEvent &e) { err << kindName(e.kind) << ": " << e.text << "\n"; });
@@ -102,7 +162,8 @@ int run(const Options &options, std::ostream &out, std::ostream &err) {
         host.trace().echoTo(&err);
     }
     // Without an input document the commands work on an empty A4 page.
-    host.documents().open(Document::emptyA4());
+    host.documents().open(input ? std::move(input->document) : Document::emptyA4());
+    if (prepare) prepare(host);
 
     int status = kExitDone;
     for (const auto &failure : host.start()) {
@@ -113,7 +174,12 @@ int run(const Options &options, std::ostream &out, std::ostream &err) {
         for (const auto &line : host.menus().listing())
             out << line << "\n";
     if (options.renderAbout && status == kExitDone) status = renderAbout(host, *options.renderAbout, err);
-    if (options.runsSettingsDialog() && status == kExitDone) status = runSettings(host, options, err);
+    if (status == kExitDone) {
+        if (input)
+            status = buildChart(host, options, *input, out, err);
+        else if (options.runsSettingsDialog())
+            status = runSettings(host, options, err).status;
+    }
     host.shutdown();
     return status;
 }

@@ -1,17 +1,26 @@
 // Run.h — what vyncolors does once its options are known.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 
 #include "CommandLine.h"
+
+namespace vyn::host {
+class Host;
+}
 
 namespace vyn::app {
 
 // Exit statuses, decided here and nowhere else.
 enum ExitStatus { kExitDone = 0, kExitRefused = 1, kExitUsage = 2 };
 
+// Runs on the host, with its document open, before the plug-ins start: how
+// tests arrange faults or watch the suite calls.
+using HostPreparation = std::function<void(host::Host &)>;
+
 // Starts the host with the plug-ins, does what `options` ask, shuts down.
 // Results go to `out`, alerts, warnings and errors to `err`.
-int run(const Options &options, std::ostream &out, std::ostream &err);
+int run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare = {});
 
 } // namespace vyn::app

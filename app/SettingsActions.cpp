@@ -13,6 +13,12 @@ using host::ItemKind;
 
 bool isSpinEdit(ItemKind kind) { return kind == ItemKind::SpinEdit; }
 bool isPopup(ItemKind kind) { return kind == ItemKind::TextEditPopup; }
+bool isCheckBox(ItemKind kind) { return kind == ItemKind::TextCheckBox; }
+
+bool ticked(const host::DialogModel &model, int item) {
+    auto box = model.find(item, isCheckBox);
+    return box && model.items[*box].checked;
+}
 
 // Why `field` does not hold what was typed into it, if it does not.
 std::optional<std::string> heldAtLimit(const FieldOption &option, const TypedLength &typed,
@@ -33,7 +39,8 @@ SettingsActions::SettingsActions(DialogSettings settings, bool cancel,
                                  std::optional<std::filesystem::path> picture)
     : settings_(std::move(settings)), cancel_(cancel), picture_(std::move(picture)) {}
 
-void SettingsActions::queue(host::UserActions &user) {
+void SettingsActions::queue(host::UserActions &user, std::function<void()> beforeOK) {
+    beforeOK_ = std::move(beforeOK);
     if (settings_.font) user.type(kFontListItem, *settings_.font);
     for (const FieldOption &field : kFieldOptions)
         if (const auto &length = settings_.*field.setting) user.type(field.item, length->text);
@@ -45,13 +52,17 @@ void SettingsActions::queue(host::UserActions &user) {
     if (cancel_)
         user.pressCancel();
     else
-        user.confirm("OK unless a setting was refused",
-                     [this](const host::DialogSnapshot &) { return refusals_.empty(); });
+        user.confirm("OK unless a setting was refused", [this](const host::DialogSnapshot &) {
+            pressedOK_ = refusals_.empty();
+            if (pressedOK_ && beforeOK_) beforeOK_();
+            return pressedOK_;
+        });
 }
 
 void SettingsActions::review(const host::DialogSnapshot &dialog) {
     reviewed_ = true;
     const host::DialogModel &model = dialog.model;
+    choices_ = ChartChoices{ticked(model, kSelectionItem), ticked(model, kTintsItem)};
     // A missing item is not judged here: the dialog has already warned
     // that the action found nothing to act on.
     if (settings_.font)

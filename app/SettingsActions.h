@@ -10,6 +10,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,13 +24,21 @@ struct DialogSnapshot;
 
 namespace vyn::app {
 
+// The dialog's check boxes that decide what the chart build examines and
+// which paints it takes for one, as they stood when OK or Cancel was pressed.
+struct ChartChoices {
+    bool selection = false;
+    bool tints = false;
+};
+
 class SettingsActions {
   public:
     SettingsActions(DialogSettings settings, bool cancel, std::optional<std::filesystem::path> picture);
 
     // Queues the actions for the dialog. The queued actions refer to this
-    // object, which must outlive the dialog.
-    void queue(host::UserActions &user);
+    // object, which must outlive the dialog. `beforeOK` runs just before OK
+    // is pressed, when it is: what follows is the chart build.
+    void queue(host::UserActions &user, std::function<void()> beforeOK = {});
 
     // After the dialog ran: whether it came as far as the look before OK
     // or Cancel, what it refused (bad usage: nothing was saved), and the
@@ -37,6 +46,9 @@ class SettingsActions {
     bool reviewed() const { return reviewed_; }
     const std::vector<std::string> &refusals() const { return refusals_; }
     const std::vector<std::string> &warnings() const { return warnings_; }
+    bool pressedOK() const { return pressedOK_; }
+    // Known once the dialog was reviewed.
+    const std::optional<ChartChoices> &choices() const { return choices_; }
 
   private:
     void review(const host::DialogSnapshot &dialog);
@@ -44,7 +56,10 @@ class SettingsActions {
     DialogSettings settings_;
     bool cancel_;
     std::optional<std::filesystem::path> picture_;
+    std::function<void()> beforeOK_;
     bool reviewed_ = false;
+    bool pressedOK_ = false;
+    std::optional<ChartChoices> choices_;
     std::vector<std::string> refusals_;
     std::vector<std::string> warnings_;
 };

@@ -1,4 +1,5 @@
 // vyncolors — runs the Vyn•Colors plug-in inside the stand-in host.
+#include <exception>
 #include <filesystem>
 #include <iostream>
 
@@ -33,5 +34,11 @@ int main(int argc, char **argv) {
         std::cout << "vyncolors " << VYN_VERSION << "\n";
         return kExitDone;
     }
-    return run(*parsed.options, std::cout, std::cerr);
+    try {
+        return run(*parsed.options, std::cout, std::cerr);
+    } catch (const std::exception &e) {
+        // Out of memory, or a writer refusing a document: said, never a crash.
+        std::cerr << "vyncolors: " << e.what() << "\n";
+        return kExitUsage;
+    }
 }

@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 
+#include "document/JsonDocumentReader.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
 
@@ -137,6 +139,8 @@ TEST_F(VyncolorsTest, BadUsageExitsWithTwoAndSaysWhy) {
         {"--text-size 0.05", "--text-size: \"0.05\" is below 0.1 pt"},
         {"--offset-x twelve", "--offset-x: \"twelve\" is not a length"},
         {"--render-dialog dialog.gif", "--render-dialog: dialog.gif: the file must end in .svg or .png"},
+        {"a.json -o b.txt", "--output: b.txt: the file must end in .json, .svg, .svgz or .png"},
+        {"a.json --select '#logo'", "--select: only an SVG document has elements to select"},
     };
     for (const auto &c : cases) {
         Outcome o = run(c.args);
@@ -323,6 +327,162 @@ TEST_F(VyncolorsTest, RefusedSettingsSaveNothingAndClampedOnesAreReported) {
         o.err.find("vyncolors: warning: --box-length \"5\": the field's minimum is 7.06 mm, which is used"),
         std::string::npos)
         << o.err;
+}
+
+// ---- building the chart of a document -------------------------------------
+
+class DocumentCommandTest : public VyncolorsTest {
+  protected:
+    void SetUp() override {
+        fs::copy_file(fs::path(VYN_SOURCE_DIR) / "examples" / "every-paint.json", input);
+    }
+
+    // The names in the folder, but for the command's own out, err and
+    // preferences.
+    std::set<std::string> files() const {
+        std::set<std::string> names;
+        for (const auto &entry : fs::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        for (const char *own : {"out", "err", "prefs.json"})
+            names.erase(own);
+        return names;
+    }
+
+    std::string prefs() const { return "--prefs '" + (dir / "prefs.json").string() + "' "; }
+
+    const fs::path input = dir / "drawing.json";
+};
+
+TEST_F(DocumentCommandTest, WritesTheDocumentBesideTheInputWhereAskedOrInPlace) {
+    const std::string original = readFile(input);
+    Outcome o = run(prefs() + "'" + input.string() + "'");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(saidSomething(o.err), "");
+    EXPECT_TRUE(vyn::host::readJsonDocumentFile(dir / "drawing-colors.json").document);
+
+    o = run(prefs() + "'" + input.string() + "' -o '" + (dir / "chart.json").string() + "'");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(vyn::host::readJsonDocumentFile(dir / "chart.json").document);
+    EXPECT_EQ(readFile(input), original) << "the input is never written unless asked";
+
+    o = run(prefs() + "--in-place '" + input.string() + "'");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(readFile(input), readFile(dir / "chart.json")) << "rewritten as the document it now is";
+    EXPECT_EQ(files(), (std::set<std::string>{"chart.json", "drawing.json", "drawing-colors.json"}))
+        << "no temporary file is left";
+}
+
+TEST_F(DocumentCommandTest, AnUnusableInputIsRefusedWithTwoAndNothingIsWritten) {
+    std::ofstream(dir / "broken.json") << "{\"format\": \"vyncolors-document\",\n \"version\": 1,,}";
+    fs::create_directory(dir / "folder.json");
+    struct Case {
+        std::string input, says;
+    } cases[] = {
+        {"missing.json", "missing.json: error: the document cannot be read"},
+        {"broken.json", "broken.json:2:15: error: the text is not JSON"},
+        {"folder.json", "folder.json: error: the document cannot be read"},
+        {"missing.svg", "missing.svg: error: "},
+    };
+    const std::set<std::string> before = files();
+    for (const auto &c : cases) {
+        Outcome o = run(prefs() + "'" + (dir / c.input).string() + "'");
+        EXPECT_EQ(o.status, 2) << c.input;
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "");
+    }
+    EXPECT_EQ(files(), before) << "nothing written, not even the preferences";
+}
+
+TEST_F(DocumentCommandTest, AnOutputThatCannotBeWrittenSaysWhyAndLeavesEverythingAsItWas) {
+    fs::create_directory(dir / "folder.json");
+    fs::create_symlink("/dev/full", dir / "full.json");
+    struct Case {
+        std::string output, says;
+    } cases[] = {
+        {(dir / "full.json").string(), "full.json: it is a device, not a regular file"},
+        {(dir / "folder.json").string(), "folder.json: it is a folder, not a regular file"},
+        {(dir / "absent" / "out.json").string(), "out.json: No such file or directory"},
+    };
+    const std::set<std::string> before = files();
+    for (const auto &c : cases) {
+        Outcome o = run(prefs() + "'" + input.string() + "' -o '" + c.output + "'");
+        EXPECT_EQ(o.status, 2) << c.output;
+        EXPECT_NE(o.err.find("vyncolors: cannot write "), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+    }
+    EXPECT_EQ(files(), before);
+}
+
+// Root writes into any folder, so as root the command runs as "nobody".
+TEST_F(DocumentCommandTest, AnOutputInAFolderThatCannotBeWrittenKeepsItsOldContent) {
+    std::string prefix;
+    if (::geteuid() == 0) {
+        if (std::system("setpriv --version >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "running as root without setpriv";
+        prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    fs::create_directory(dir / "open");
+    fs::permissions(dir / "open", fs::perms::all); // for the preferences
+    fs::create_directory(dir / "closed");
+    std::ofstream(dir / "closed" / "out.json") << "old";
+    fs::permissions(dir / "closed" / "out.json", fs::perms::all);
+    fs::permissions(dir / "closed", fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(input, fs::perms::owner_read | fs::perms::others_read);
+    const std::string command = prefix + "'" + VYNCOLORS_EXE + "' --prefs '" +
+                                (dir / "open" / "prefs.json").string() + "' '" + input.string() + "' -o '" +
+                                (dir / "closed" / "out.json").string() + "' 2>'" + (dir / "err").string() +
+                                "'";
+    int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << readFile(dir / "err");
+    EXPECT_NE(readFile(dir / "err").find("out.json: Permission denied"), std::string::npos)
+        << readFile(dir / "err");
+    EXPECT_EQ(readFile(dir / "closed" / "out.json"), "old");
+}
+
+TEST_F(DocumentCommandTest, NothingIsWrittenUnlessOKSucceeds) {
+    fs::create_directory(dir / "a-folder");
+    struct Case {
+        std::string args;
+        int status;
+    } cases[] = {
+        {prefs() + "--cancel", 0},
+        {prefs() + "--font 'No Such Font'", 2},
+        {"--prefs '" + (dir / "a-folder").string() + "'", 2}, // the settings could not be saved
+    };
+    for (const auto &c : cases) {
+        std::ofstream(dir / "out.json") << "old";
+        Outcome o = run(c.args + " '" + input.string() + "' -o '" + (dir / "out.json").string() + "'");
+        EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.err;
+        EXPECT_EQ(readFile(dir / "out.json"), "old") << c.args;
+        EXPECT_EQ(o.out, "") << c.args;
+    }
+    EXPECT_FALSE(fs::exists(dir / "drawing-colors.json"));
+}
+
+// The SVG reader and writer and the document picture may not do their work
+// yet; whatever they do, the command ends with a status and a reason.
+TEST_F(DocumentCommandTest, PicturesAndSvgEndCleanly) {
+    std::ofstream(dir / "tiny.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">"
+                                       "<rect width=\"5\" height=\"5\" fill=\"red\"/></svg>";
+    struct Case {
+        std::string input, output;
+    } cases[] = {
+        {input.string(), (dir / "picture.png").string()},
+        {input.string(), (dir / "picture.svg").string()},
+        {(dir / "tiny.svg").string(), (dir / "tiny-out.svg").string()},
+        {(dir / "tiny.svg").string(), (dir / "tiny-out.png").string()},
+        {(dir / "tiny.svg").string(), (dir / "tiny-out.json").string()},
+    };
+    for (const auto &c : cases) {
+        Outcome o = run(prefs() + "'" + c.input + "' -o '" + c.output + "'");
+        ASSERT_TRUE(o.status == 0 || o.status == 2) << c.output << ": status " << o.status << "\n" << o.err;
+        if (o.status == 2) {
+            EXPECT_NE(saidSomething(o.err) + o.err.substr(0, o.err.find(": error: ")), "") << o.err;
+            EXPECT_FALSE(fs::exists(c.output)) << c.output;
+        } else {
+            EXPECT_TRUE(fs::is_regular_file(c.output)) << c.output;
+        }
+    }
 }
 
 TEST_F(VyncolorsTest, VersionNamesTheProgram) {

@@ -2,10 +2,12 @@
 // sentence that refuses a bad one.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "CommandLine.h"
+#include "support/TempFolder.h"
 
 namespace vyn::app {
 namespace {
@@ -98,6 +100,79 @@ TEST(OptionParsing, BadValuesAreRefusedNamingTheOption) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.front());
+        ParsedCommandLine parsed = parse(c.args);
+        EXPECT_FALSE(parsed.options);
+        EXPECT_NE(parsed.error.find(c.error), std::string::npos) << parsed.error;
+    }
+}
+
+TEST(OptionParsing, ADocumentsOutputIsNamedOrDerivedAndHasAFormat) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string output;
+        FileFormat format;
+    } cases[] = {
+        {{"a.json"}, "a-colors.json", FileFormat::Json},
+        {{"dir/a.b.svgz"}, "dir/a.b-colors.svgz", FileFormat::Svgz},
+        {{"A.SVG", "-o", "b.PNG"}, "b.PNG", FileFormat::Png},
+        {{"a.svg", "--output=b.json"}, "b.json", FileFormat::Json},
+        {{"a.json", "-o", "b.svg"}, "b.svg", FileFormat::Svg},
+        {{"a.svgz", "--in-place"}, "a.svgz", FileFormat::Svgz},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        ParsedCommandLine parsed = parse(c.args);
+        ASSERT_TRUE(parsed.options) << parsed.error;
+        ASSERT_TRUE(parsed.options->document);
+        EXPECT_EQ(parsed.options->document->output, c.output);
+        EXPECT_EQ(parsed.options->document->outputFormat, c.format);
+        EXPECT_TRUE(parsed.options->runsSettingsDialog()) << "a document's chart is built through OK";
+        EXPECT_FALSE(parsed.options->menus);
+    }
+}
+
+TEST(OptionParsing, SelectingElementsTicksSelection) {
+    ParsedCommandLine parsed = parse({"a.svg", "--select", "#logo, .brand path"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->document->select, "#logo, .brand path");
+    EXPECT_EQ(parsed.options->settings.selection, true);
+}
+
+TEST(OptionParsing, DocumentOptionsThatCannotWorkAreRefused) {
+    vyn::test::TempFolder folder;
+    const auto at = [&](const char *name) { return (folder / name).string(); };
+    std::ofstream(folder / "in.json") << "{}";
+    std::filesystem::create_symlink("in.json", folder / "link.json");
+    std::filesystem::create_hard_link(folder / "in.json", folder / "hard.json");
+    std::filesystem::create_symlink("in.json", folder / "in-colors.json");
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    } cases[] = {
+        {{"a.json", "-o", "b.txt"}, "--output: b.txt: the file must end in .json, .svg, .svgz or .png"},
+        {{"a.json", "-o", "b"}, "--output: b: the file must end in"},
+        {{"a.json", "-o", ""}, "--output: the file name is empty"},
+        {{"a.json", "-o", "b.svgz"}, "--output: b.svgz: a JSON document is drawn as .svg or .png"},
+        {{"a.json", "-o", "b.json", "--in-place"}, "--in-place and --output exclude each other"},
+        {{"a.json", "--select", "#x"}, "--select: only an SVG document has elements to select"},
+        {{"a.svg", "--select", ""}, "--select: the selector is empty"},
+        {{"a.svg", "--select", ".x", "--no-selection"}, "--select ticks \"Selection\""},
+        {{"a.txt"}, "a.txt: the document must end in .json, .svg or .svgz"},
+        {{"a.png"}, "a.png: the document must end in .json, .svg or .svgz"},
+        {{"a.json", "b.json"}, "b.json"},
+        {{"-o", "b.json"}, "--output needs an INPUT document"},
+        {{"--in-place"}, "--in-place needs an INPUT document"},
+        {{"--json"}, "--json needs an INPUT document"},
+        {{"--select", ".x"}, "--select needs an INPUT document"},
+        // The input is never the output unless --in-place says so.
+        {{at("in.json"), "-o", at("in.json")}, "in.json: this is the input itself (--in-place rewrites"},
+        {{at("in.json"), "-o", at("link.json")}, "link.json: this is the input itself"},
+        {{at("in.json"), "-o", at("hard.json")}, "hard.json: this is the input itself"},
+        {{at("link.json"), "-o", (folder.path() / "." / "in.json").string()}, "this is the input itself"},
+        {{at("in.json")}, "the output " + at("in-colors.json") + ": this is the input itself"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
         ParsedCommandLine parsed = parse(c.args);
         EXPECT_FALSE(parsed.options);
         EXPECT_NE(parsed.error.find(c.error), std::string::npos) << parsed.error;

@@ -1,0 +1,40 @@
+#include "ChartRows.h"
+
+#include "MacRoman.h"
+
+namespace vyn::host {
+
+bool isChartArt(const Art &art) { return art.tags.contains(kChartTag); }
+
+ArtId chartGroup(const Document &document) {
+    for (const Layer &layer : document.layers()) {
+        if (layer.title != kChartLayerTitle) continue;
+        const std::vector<ArtId> children = document.art(layer.group)->group()->children.inOrder();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if (document.art(*it)->group()) return *it;
+        return {};
+    }
+    return {};
+}
+
+std::vector<ChartRow> chartRows(const Document &document) {
+    std::vector<ChartRow> rows;
+    const Art *group = document.art(chartGroup(document));
+    if (!group) return rows;
+    for (ArtId id : group->group()->children) {
+        const Art &art = *document.art(id);
+        if (!isChartArt(art)) continue;
+        if (const PathShape *box = art.path()) {
+            rows.push_back({"", box->style.fill.paint, id, {}});
+        } else if (const TextFrame *label = art.textFrame()) {
+            // A label belongs to the box just before it, and to no other.
+            if (!rows.empty() && !rows.back().labelFrame) {
+                rows.back().label = utf16ToUtf8(label->story.text());
+                rows.back().labelFrame = id;
+            }
+        }
+    }
+    return rows;
+}
+
+} // namespace vyn::host

@@ -1,0 +1,35 @@
+// PaintUsage.h — how many art objects of a document use a paint.
+//
+// The art counted is the art the chart build examines: paths and text
+// frames, only the selected ones in selection mode, otherwise those not
+// locked (art inside a locked layer or group counts as locked); hidden art
+// counts. The chart's own art (carrying the chart tag) is never counted. An
+// art uses a paint when its painted fill or its painted stroke is that paint
+// as the chart compares paints; a text frame's fill is the paint of its
+// text. An art using a paint twice (fill and stroke) counts once.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "model/Document.h"
+
+namespace vyn::host {
+
+// The chart's settings that decide what is counted and what is the same paint.
+struct PaintUsageRules {
+    bool selectionOnly = false; // the dialog's "Selection"
+    bool tints = true;          // the dialog's "Tints": custom colours at two tints are two paints
+};
+
+// The paints are the same paint for the chart: the same kind, and then the
+// same components (exact float equality: a NaN equals nothing), the same
+// pattern or gradient swatch (placement aside), custom colours of the same
+// name (and the same tint, with `tints`); two "none" paints are the same.
+bool samePaint(const Document &document, const Paint &a, const Paint &b, bool tints);
+
+// For each of `paints`, how many art objects of the examined set use it.
+std::vector<std::size_t> paintUsage(const Document &document, const std::vector<Paint> &paints,
+                                    const PaintUsageRules &rules);
+
+} // namespace vyn::host
