@@ -115,7 +115,7 @@ TEST(DisplayColour, ConvertsEveryKindOfSolidPaint) {
 // black to white by a gradient placed as the chart places it: measured from
 // the artboard's corner (or, equally, from another point of the page), the
 // origin at the box's left edge (linear) or its centre (radial), the length
-// the box's length (linear) or height (radial).
+// the box's length (linear) or height (radial); or placed through a matrix.
 TEST(DocumentPicture, GradientsLandOnTheirBoxes) {
     const float left = 120, top = 670, length = 200, height = 60; // the box, in the document
     const Point corner{100, 700};                                 // the artboard's top-left corner
@@ -125,17 +125,24 @@ TEST(DocumentPicture, GradientsLandOnTheirBoxes) {
         Point frame;
         Point origin;
         float length;
+        Matrix matrix;
     } cases[] = {
-        {"linear from the artboard corner", GradientKind::Linear, corner, {20, -45}, length},
-        {"linear from the page origin", GradientKind::Linear, {0, 0}, {120, 655}, length},
-        {"radial from the artboard corner", GradientKind::Radial, corner, {120, -60}, height},
+        {"linear from the artboard corner", GradientKind::Linear, corner, {20, -45}, length, {}},
+        {"linear from the page origin", GradientKind::Linear, {0, 0}, {120, 655}, length, {}},
+        {"linear stretched by its matrix",
+         GradientKind::Linear,
+         corner,
+         {10, -45},
+         length / 2,
+         {2, 0, 0, 1, 0, 0}},
+        {"radial from the artboard corner", GradientKind::Radial, corner, {120, -60}, height, {}},
     };
     for (const Case &c : cases) {
         Document document = Document::emptyA4();
         document.artboards = {{"Card", {corner.h, corner.v, 500, 300}}};
         const GradientId ramp =
             document.addGradient({"Ramp", c.kind, {{0, 0.5f, GrayPaint{0}}, {1, 0.5f, GrayPaint{1}}}});
-        GradientPaint paint{ramp, c.frame, c.origin, 0, c.length, {}, 0, 0};
+        GradientPaint paint{ramp, c.frame, c.origin, 0, c.length, c.matrix, 0, 0};
         Layer &layer = document.insertLayer(0, kBullet);
         document.addArt(layer.group, rectangle(left, top, left + length, top - height, filledWith(paint)));
 
