@@ -15,6 +15,7 @@ packages=(
   libcairo2-dev
   libfontconfig-dev    # the system's font list
   fonts-dejavu-core    # the font dialogs are drawn with
+  zlib1g-dev           # compressed SVG (.svgz)
 )
 
 missing=()

@@ -1,13 +1,63 @@
 #include "render/DocumentPicture.h"
 
-#include <stdexcept>
+#include <algorithm>
+
+#include "dialog/DialogRenderer.h"
+#include "render/ArtElement.h"
+#include "render/PaintServers.h"
+#include "render/SvgMarkup.h"
 
 namespace vyn::host {
+namespace {
 
-std::string documentSvg(const Document &) { throw std::runtime_error("documents cannot be drawn yet"); }
+// PNG pictures have two pixels per point.
+constexpr double kPngPixelsPerPoint = 2.0;
 
-void writeDocumentPicture(const Document &, const std::filesystem::path &file) {
-    throw std::runtime_error(file.string() + ": documents cannot be drawn yet");
+Rect pictureBounds(const Document &document) {
+    const auto &boards = document.artboards;
+    if (boards.empty()) return Document::emptyA4().artboards.front().bounds;
+    const auto active =
+        static_cast<std::size_t>(std::clamp(document.activeArtboard, 0, int(boards.size()) - 1));
+    return boards[active].bounds;
+}
+
+} // namespace
+
+std::string documentSvg(const Document &document) {
+    const Rect page = pictureBounds(document);
+    // A renderer refuses an image without area.
+    const double width = std::max(1.0, double(page.right) - page.left);
+    const double height = std::max(1.0, double(page.top) - page.bottom);
+
+    PaintServers paints(document, "");
+    SvgArtWriting writing{.paints = paints};
+    std::string layers;
+    // Layer 0 is the topmost: it is drawn last.
+    for (auto layer = document.layers().rbegin(); layer != document.layers().rend(); ++layer) {
+        std::string art;
+        writeLayerArt(document, *layer, art, writing.indentUnit, writing);
+        if (art.empty()) continue;
+        layers += "<g" + layerAttributes(document, *layer, writing) + ">\n" + art + "</g>\n";
+    }
+
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"" +
+                      std::string(kSvgNamespace) + "\" xmlns:inkscape=\"" + kInkscapeNamespace +
+                      "\" width=\"" + svgNumber(width) + "\" height=\"" + svgNumber(height) +
+                      "\" viewBox=\"" + svgNumber(page.left) + " " + svgNumber(-double(page.top)) + " " +
+                      svgNumber(width) + " " + svgNumber(height) + "\">\n";
+    if (!paints.empty()) {
+        svg += "<defs>\n";
+        paints.writeDefinitions(svg, writing.indentUnit, writing.indentUnit, "\n");
+        svg += "</defs>\n";
+    }
+    // The paper.
+    svg += "<rect x=\"" + svgNumber(page.left) + "\" y=\"" + svgNumber(-double(page.top)) + "\" width=\"" +
+           svgNumber(width) + "\" height=\"" + svgNumber(height) + "\" fill=\"#ffffff\"/>\n";
+    return svg + layers + "</svg>\n";
+}
+
+void writeDocumentPicture(const Document &document, const std::filesystem::path &file) {
+    writePicture(documentSvg(document), file, kPngPixelsPerPoint);
 }
 
 } // namespace vyn::host

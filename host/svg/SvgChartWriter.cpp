@@ -1,13 +1,175 @@
 #include "svg/SvgChartWriter.h"
 
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
+#include "AtomicFile.h"
+#include "render/ArtElement.h"
+#include "render/PaintServers.h"
+#include "svg/SvgzCompression.h"
+
 namespace vyn::host::svg {
+namespace {
 
-std::string svgWithChart(const SvgSource &source, const Document &) { return source.bytes; }
+constexpr char kChartLayerTitle[] = "Vyn\xE2\x80\xA2"
+                                    "Colors";
 
-void writeSvgWithChart(const SvgSource &, const Document &, const std::filesystem::path &file) {
-    throw std::runtime_error(file.string() + ": SVG documents cannot be written yet");
+// One change to the original bytes: [begin, end) becomes `text`.
+struct Splice {
+    std::size_t begin, end;
+    std::string text;
+};
+
+bool blank(const std::string &bytes, std::size_t begin, std::size_t end) {
+    return std::all_of(bytes.begin() + std::ptrdiff_t(begin), bytes.begin() + std::ptrdiff_t(end),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
+}
+
+std::size_t lineStart(const std::string &bytes, std::size_t at) {
+    const std::size_t newline = at == 0 ? std::string::npos : bytes.rfind('\n', at - 1);
+    return newline == std::string::npos ? 0 : newline + 1;
+}
+
+// Cutting `span` out: an element alone on its line takes its line with it,
+// so that no blank line is left; one that shares its line goes alone.
+Splice cut(const std::string &bytes, ByteSpan span) {
+    const std::size_t start = lineStart(bytes, span.begin);
+    const std::size_t newline = bytes.find('\n', span.end);
+    const std::size_t end = newline == std::string::npos ? bytes.size() : newline;
+    if (!blank(bytes, start, span.begin) || !blank(bytes, span.end, end)) return {span.begin, span.end, {}};
+    if (newline != std::string::npos) return {start, newline + 1, {}};
+    // The last line of a file without a final line break: the break before it goes.
+    std::size_t before = start;
+    if (before > 0) --before;
+    if (before > 0 && bytes[before - 1] == '\r') --before;
+    return {before, end, {}};
+}
+
+bool inside(ByteSpan outer, ByteSpan inner) { return outer.begin <= inner.begin && inner.end <= outer.end; }
+
+bool anyArtLeft(const Document &document, const SourceElement &element) {
+    // An element that made no art is none of the writer's business.
+    return element.art.empty() || std::any_of(element.art.begin(), element.art.end(),
+                                              [&](ArtId id) { return document.art(id) != nullptr; });
+}
+
+const Layer *chartLayerOf(const Document &document) {
+    for (const Layer &layer : document.layers())
+        if (layer.title == kChartLayerTitle) return &layer;
+    return nullptr;
+}
+
+// The start of ids of the chart's own elements: "vyn-", or "vyn2-", ...,
+// the first that the file, outside an earlier chart, never mentions.
+std::string idPrefix(const SvgSource &source) {
+    std::string outside = source.bytes;
+    if (source.chartLayer)
+        outside.erase(source.chartLayer->begin, source.chartLayer->end - source.chartLayer->begin);
+    for (int n = 1;; ++n) {
+        const std::string prefix = n == 1 ? "vyn-" : "vyn" + std::to_string(n) + "-";
+        if (outside.find(prefix) == std::string::npos) return prefix;
+    }
+}
+
+// The chart layer's element, its first line without indentation and its
+// last line without a line break; every other line starts with `indent`.
+std::string chartLayerElement(const SvgSource &source, const Document &document, const Layer &layer,
+                              const std::string &indent) {
+    const std::string prefix = idPrefix(source);
+    PaintServers paints(document, prefix);
+    SvgArtWriting writing{.paints = paints,
+                          .newline = source.newline,
+                          .indentUnit = source.indent,
+                          .keepHidden = true,
+                          .markLocks = true,
+                          .tagAttributePrefix = std::string(kVynPrefix) + ":" + kVynTagAttributePrefix};
+    const std::string inner = indent + source.indent;
+    std::string art;
+    writeLayerArt(document, layer, art, inner, writing);
+    std::string attributes = layerAttributes(document, layer, writing) + " id=\"" + prefix + "chart\"";
+
+    std::string namespaces = " xmlns:inkscape=\"" + std::string(kInkscapeNamespace) + "\"";
+    if (writing.usedSodipodi) namespaces += " xmlns:sodipodi=\"" + std::string(kSodipodiNamespace) + "\"";
+    if (writing.usedTags) namespaces += " xmlns:" + std::string(kVynPrefix) + "=\"" + kVynNamespace + "\"";
+    const std::string start = "<g" + namespaces + attributes;
+    if (art.empty() && paints.empty()) return start + "/>";
+
+    const std::string &nl = source.newline;
+    std::string element = start + ">" + nl;
+    if (!paints.empty()) {
+        element += inner + "<defs>" + nl;
+        paints.writeDefinitions(element, inner + source.indent, source.indent, nl);
+        element += inner + "</defs>" + nl;
+    }
+    return element + art + indent + "</g>";
+}
+
+// The new chart layer, where the old one stood or as the root's last child.
+Splice chartLayerSplice(const SvgSource &source, const Document &document, const Layer &layer) {
+    const std::string &bytes = source.bytes;
+    if (source.chartLayer) {
+        const ByteSpan old = *source.chartLayer;
+        const std::size_t start = lineStart(bytes, old.begin);
+        const std::string indent =
+            blank(bytes, start, old.begin) ? bytes.substr(start, old.begin - start) : source.indent;
+        return {old.begin, old.end, chartLayerElement(source, document, layer, indent)};
+    }
+    const std::size_t end = std::min(source.rootEndTag, bytes.size());
+    const std::size_t start = lineStart(bytes, end);
+    const std::string element = chartLayerElement(source, document, layer, source.indent);
+    if (blank(bytes, start, end)) return {start, start, source.indent + element + source.newline};
+    return {end, end, source.newline + source.indent + element + source.newline};
+}
+
+} // namespace
+
+std::string svgWithChart(const SvgSource &source, const Document &document) {
+    const std::string &bytes = source.bytes;
+    const auto within = [&](ByteSpan s) { return s.begin <= s.end && s.end <= bytes.size(); };
+    std::vector<Splice> splices;
+    for (const SourceElement &element : source.elements) {
+        if (!within(element.span) || anyArtLeft(document, element)) continue;
+        // The old chart layer goes whole.
+        if (source.chartLayer && inside(*source.chartLayer, element.span)) continue;
+        splices.push_back(cut(bytes, element.span));
+    }
+    const bool oldChart = source.chartLayer && within(*source.chartLayer);
+    if (const Layer *layer = chartLayerOf(document))
+        splices.push_back(chartLayerSplice(source, document, *layer));
+    else if (oldChart)
+        splices.push_back(cut(bytes, *source.chartLayer));
+
+    // An insertion goes before a cut that starts where it stands.
+    std::sort(splices.begin(), splices.end(), [](const Splice &a, const Splice &b) {
+        return a.begin != b.begin ? a.begin < b.begin : a.end < b.end;
+    });
+    std::string out;
+    out.reserve(bytes.size() + 4096);
+    std::size_t copied = 0;
+    for (const Splice &splice : splices) {
+        // A map whose spans overlap is not followed into the overlap.
+        if (splice.begin < copied) continue;
+        out.append(bytes, copied, splice.begin - copied);
+        out += splice.text;
+        copied = splice.end;
+    }
+    out.append(bytes, copied);
+    return out;
+}
+
+void writeSvgWithChart(const SvgSource &source, const Document &document, const std::filesystem::path &file) {
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    std::string bytes = svgWithChart(source, document);
+    try {
+        if (source.gzipped || extension == ".svgz") bytes = gzipCompressedForSvgz(bytes);
+    } catch (const std::runtime_error &e) {
+        throw std::runtime_error("cannot write " + file.string() + ": " + e.what());
+    }
+    if (auto failure = writeFileAtomically(file, bytes))
+        throw std::runtime_error("cannot write " + file.string() + ": " + failure->reason());
 }
 
 } // namespace vyn::host::svg

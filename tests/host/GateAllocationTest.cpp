@@ -20,6 +20,12 @@ void *operator new(std::size_t size) {
     if (void *p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
+// The library's nothrow form (std::stable_sort's buffer) must come from the
+// same heap as the sized delete it is returned to.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept {
+    if (gCounting) ++gAllocations;
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void *p) noexcept { std::free(p); }
 void operator delete(void *p, std::size_t) noexcept { std::free(p); }
 

@@ -1,0 +1,56 @@
+// ArtElement.h — one art object of a document, or one layer, as SVG text.
+//
+// Model coordinates are points with y growing upwards; SVG's y grows
+// downwards, so a point (h, v) is written (h, -v) and one user unit is one
+// point. Groups nest; paths are cubic béziers with their fill, stroke, rule
+// and line style; point text is a text element whose runs are tspans with
+// their font, size, shift, tracking and fill. Paints are display colours or
+// servers of a PaintServers (docs/display-colours.md). Each element is
+// written on lines of its own, starting with `indent`.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/Document.h"
+#include "render/PaintServers.h"
+
+namespace vyn::host {
+
+struct SvgArtWriting {
+    PaintServers &paints;
+    std::string newline = "\n";
+    std::string indentUnit = "  "; // one more level of nesting
+    // Hidden art and layers are left out of a picture. Writing a document
+    // back, they are kept, with display:none.
+    bool keepHidden = false;
+    // Writing a document back, locked art and layers are marked insensitive
+    // (the sodipodi namespace), and tags are written as attributes named
+    // `tagAttributePrefix` + the tag's name (none when it is empty). The
+    // flags below are set as soon as either is used, so that the caller can
+    // declare the namespaces.
+    bool markLocks = false;
+    std::string tagAttributePrefix = {};
+    bool usedSodipodi = false;
+    bool usedTags = false;
+};
+
+inline constexpr char kSvgNamespace[] = "http://www.w3.org/2000/svg";
+inline constexpr char kInkscapeNamespace[] = "http://www.inkscape.org/namespaces/inkscape";
+inline constexpr char kSodipodiNamespace[] = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
+
+// Appends the element of art `id` and everything inside it; nothing for art
+// the document does not hold, or hidden art a picture leaves out.
+void writeArtElement(const Document &document, ArtId id, std::string &out, const std::string &indent,
+                     SvgArtWriting &writing);
+
+// The attributes of `layer` as an Inkscape layer, each with its leading
+// space: its mode and title; hidden, locked and tags as for art.
+std::string layerAttributes(const Document &document, const Layer &layer, SvgArtWriting &writing);
+
+// Appends the art of `layer`, in paint order, each element starting with
+// `indent`. Nothing for a hidden layer a picture leaves out.
+void writeLayerArt(const Document &document, const Layer &layer, std::string &out, const std::string &indent,
+                   SvgArtWriting &writing);
+
+} // namespace vyn::host

@@ -1,0 +1,20 @@
+// PathElement.h — a path's geometry and style as SVG attributes.
+#pragma once
+
+#include <string>
+
+#include "model/Art.h"
+#include "render/PaintServers.h"
+
+namespace vyn::host {
+
+// The path data: one cubic bézier per segment (a line where both handles
+// sit on their anchors), closed with Z; y is turned (SVG y = -v).
+std::string pathData(const PathShape &shape);
+
+// fill, fill-rule and the stroke's paint, width, dashes, cap, join and
+// miter limit, each with its leading space; a fill or stroke that is not
+// painted is "none". Properties at SVG's defaults are left out.
+std::string pathStyleAttributes(const PathStyle &style, PaintServers &paints);
+
+} // namespace vyn::host

@@ -1,0 +1,24 @@
+// TextElement.h — a point-text frame as an SVG text element.
+//
+// The text starts at the frame's anchor (the start of its baseline),
+// aligned as its paragraph is justified, written downwards for a vertical
+// frame. Each run is a tspan with its font (CssFont.h), size (12 points when
+// it sets none), baseline shift, tracking and fill (black when it sets none).
+// The element is one line: spaces are kept (xml:space), so nothing may come
+// between the runs.
+#pragma once
+
+#include <string>
+
+#include "model/Art.h"
+#include "render/PaintServers.h"
+
+namespace vyn::host {
+
+inline constexpr float kDefaultTextSize = 12;
+
+// The element with `attributes` (each with its leading space) after its
+// position, without indentation or line end.
+std::string textElement(const TextFrame &frame, const std::string &attributes, PaintServers &paints);
+
+} // namespace vyn::host
