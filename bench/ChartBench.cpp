@@ -17,8 +17,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -56,14 +56,12 @@ struct Figures {
     std::size_t artCount = 0;
 };
 
+// "1e4,5e4" -> {10000, 50000}
 std::vector<std::size_t> numbers(const char *text) {
     std::vector<std::size_t> out;
-    for (const char *p = text; *p;) {
-        char *end = nullptr;
-        out.push_back(static_cast<std::size_t>(std::strtod(p, &end))); // accepts 1e5
-        p = *end == ',' ? end + 1 : end;
-        if (end == p && *p) break;
-    }
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, ',');)
+        out.push_back(static_cast<std::size_t>(std::strtod(item.c_str(), nullptr)));
     return out;
 }
 

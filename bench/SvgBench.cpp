@@ -50,6 +50,7 @@ struct Run {
     std::string errors;
 };
 
+// "1e4,5e4" -> {10000, 50000}
 std::vector<std::size_t> numbers(const char *text) {
     std::vector<std::size_t> out;
     std::stringstream in(text);
