@@ -11,12 +11,15 @@
 // literals and allocates nothing once an operation has been seen.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "ASTypes.h"
 
@@ -39,7 +42,13 @@ class FaultPlan {
     // Counts one call and says whether it must fail, and with what.
     std::optional<ASErr> onCall(const char *suite, const char *operation);
     // How many times suite.operation has been called since the last clear().
-    int calls(const std::string &suite, const std::string &operation) const;
+    std::int64_t calls(const std::string &suite, const std::string &operation) const;
+    struct CallCount {
+        std::string suite, operation;
+        std::int64_t calls;
+    };
+    // Every operation called since the last clear(), the most called first.
+    std::vector<CallCount> callCounts() const;
 
   private:
     struct Fault {
@@ -47,9 +56,10 @@ class FaultPlan {
         ASErr code;
         bool andAfter;
     };
-    // Everything known of one operation, by name.
+    // Everything known of one operation, by name. The count has 64 bits: a
+    // build over a big document can make billions of calls.
     struct Counter {
-        int calls = 0;
+        std::int64_t calls = 0;
         std::optional<Fault> fault;
     };
     using Name = std::pair<std::string, std::string>;
@@ -63,11 +73,19 @@ class FaultPlan {
 
     std::map<Name, Counter> counters_; // nodes stay put: sites_ points into them
     std::unordered_map<Site, Counter *, SiteHash> sites_;
+    // The counters of the sites met last, by the address of the operation's
+    // name: most calls end here, without hashing a pair.
+    struct CachedSite {
+        const char *suite = nullptr;
+        const char *operation = nullptr;
+        Counter *counter = nullptr;
+    };
+    std::array<CachedSite, 256> recent_{};
     struct SweepFault {
         int nth;
         ASErr code;
         CallFilter counts;
-        int seen = 0;
+        std::int64_t seen = 0;
     };
     std::optional<SweepFault> sweep_;
 };

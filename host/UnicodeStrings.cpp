@@ -4,8 +4,9 @@
 
 namespace vyn::host {
 
-std::u16string UnicodeStrings::text(AIUnicodeStringRef ref) const {
-    if (!ref) return {};
+const std::u16string &UnicodeStrings::text(AIUnicodeStringRef ref) const {
+    static const std::u16string empty;
+    if (!ref) return empty;
     const std::u16string *s = find(ref);
     require(s != nullptr, "stale Unicode string");
     return *s;

@@ -41,7 +41,7 @@ AIErr ASAPI getCodeUnit(AIUnicodeStringRef str, ASUInt32 index, ASUInt16 *codeUn
     if (codeUnit) *codeUnit = 0xFFFF;
     return gate({kSuite, "GetCodeUnit", CallContext::AnyTime}, [&](Host &host) {
         require(codeUnit != nullptr, "null result address");
-        std::u16string text = host.strings().text(str);
+        const std::u16string &text = host.strings().text(str);
         require(index < text.size(), "code unit index past the end");
         *codeUnit = text[index];
         return kNoErr;

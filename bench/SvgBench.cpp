@@ -1,0 +1,217 @@
+// svg_bench — times `vyncolors FILE -o OUT.svg` on generated SVG drawings of
+// N shapes and P distinct paints, against `xmllint --noout` on the same file
+// in the same run.
+//
+// Each command runs K times per size; the table shows medians. Peak memory
+// is the child's maximum resident set (wait4). When vyncolors prints
+// "timing: PHASE SECONDS" lines on standard error (its proposed --timings
+// flag), their medians are shown per phase. When vyncolors cannot read the
+// drawing, the table says so and shows xmllint alone.
+//
+//   svg_bench [--shapes N,...] [--paints P,...] [--full] [--runs K] [--seed S]
+//             [--vyncolors PATH] [--keep DIR]
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "SvgDrawing.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+struct Options {
+    std::vector<std::size_t> shapes{10000, 50000};
+    std::vector<std::size_t> paints{10, 1000};
+    int runs = 3;
+    std::uint64_t seed = 1;
+    std::string vyncolors = VYNCOLORS_EXE;
+    std::string keep; // a folder to leave the drawings in; empty: a temporary one, removed
+};
+
+struct Run {
+    double seconds = 0;
+    double peakMB = 0;
+    int status = -1; // the exit status, or -1 when killed
+    std::string errors;
+};
+
+// "1e4,5e4" -> {10000, 50000}
+std::vector<std::size_t> numbers(const char *text) {
+    std::vector<std::size_t> out;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, ',');)
+        out.push_back(static_cast<std::size_t>(std::strtod(item.c_str(), nullptr)));
+    return out;
+}
+
+Options parse(int argc, char **argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const char *next = i + 1 < argc ? argv[i + 1] : "";
+        if (a == "--shapes")
+            o.shapes = numbers(next), ++i;
+        else if (a == "--paints")
+            o.paints = numbers(next), ++i;
+        else if (a == "--runs")
+            o.runs = std::max(1, std::atoi(next)), ++i;
+        else if (a == "--seed")
+            o.seed = std::strtoull(next, nullptr, 10), ++i;
+        else if (a == "--vyncolors")
+            o.vyncolors = next, ++i;
+        else if (a == "--keep")
+            o.keep = next, ++i;
+        else if (a == "--full") {
+            o.shapes = {10000, 50000, 100000, 200000};
+            o.paints = {10, 1000, 10000, 50000};
+        } else {
+            std::fprintf(stderr, "usage: svg_bench [--shapes N,...] [--paints P,...] [--full] [--runs K]"
+                                 " [--seed S] [--vyncolors PATH] [--keep DIR]\n");
+            std::exit(2);
+        }
+    }
+    return o;
+}
+
+// Runs `argv` with its output thrown away and its standard error kept.
+Run runCommand(const std::vector<std::string> &argv, const fs::path &errorsFile) {
+    Run run;
+    const Clock::time_point start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        const int errors = open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(null, 1);
+        dup2(errors, 2);
+        std::vector<char *> args;
+        for (const auto &a : argv)
+            args.push_back(const_cast<char *>(a.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    run.peakMB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(errorsFile);
+    run.errors.assign(std::istreambuf_iterator<char>(in), {});
+    return run;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// "timing: PHASE SECONDS" lines, the proposed --timings output.
+std::map<std::string, double> phases(const std::string &errors) {
+    std::map<std::string, double> out;
+    std::stringstream in(errors);
+    for (std::string line; std::getline(in, line);) {
+        const auto at = line.find("timing: ");
+        if (at == std::string::npos) continue;
+        std::stringstream fields(line.substr(at + 8));
+        std::string phase;
+        double seconds = 0;
+        if (fields >> phase >> seconds) out[phase] = seconds;
+    }
+    return out;
+}
+
+bool offersTimings(const std::string &vyncolors) {
+    const std::string command = "'" + vyncolors + "' --help 2>/dev/null | grep -q -- --timings";
+    return std::system(command.c_str()) == 0;
+}
+
+std::string firstLine(const std::string &text) { return text.substr(0, text.find('\n')); }
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const Options options = parse(argc, argv);
+    const fs::path folder = options.keep.empty()
+                                ? fs::temp_directory_path() / ("svg_bench-" + std::to_string(getpid()))
+                                : fs::path(options.keep);
+    fs::create_directories(folder);
+    const bool timings = offersTimings(options.vyncolors);
+
+    std::printf(
+        "# vyncolors FILE -o OUT.svg against xmllint --noout FILE: median of %d run(s), seed %llu%s\n",
+        options.runs, static_cast<unsigned long long>(options.seed),
+        timings ? "" : " (vyncolors offers no --timings: no phases)");
+    std::printf("%8s %7s %8s %9s %9s %9s %9s %8s %8s  %s\n", "shapes", "paints", "file MB", "xmllint s",
+                "xml MB", "vync s", "vync MB", "time x", "mem x", "phases / notes");
+    bool cannotRead = false;
+    for (std::size_t n : options.shapes)
+        for (std::size_t p : options.paints) {
+            const fs::path file =
+                folder / ("drawing-" + std::to_string(n) + "-" + std::to_string(p) + ".svg");
+            const fs::path out = folder / "out.svg";
+            {
+                const std::string svg = vyn::bench::makeSvgDrawing({n, p, options.seed});
+                std::ofstream(file, std::ios::binary)
+                    .write(svg.data(), static_cast<std::streamsize>(svg.size()));
+            }
+            const double fileMB = static_cast<double>(fs::file_size(file)) / 1e6;
+            std::vector<double> xmlTimes, xmlMemory, vynTimes, vynMemory;
+            std::map<std::string, std::vector<double>> phaseTimes;
+            std::string note;
+            for (int r = 0; r < options.runs; ++r) {
+                const Run xml = runCommand({"xmllint", "--noout", file.string()}, folder / "xmllint.txt");
+                xmlTimes.push_back(xml.seconds);
+                xmlMemory.push_back(xml.peakMB);
+                if (cannotRead) continue;
+                std::vector<std::string> command = {options.vyncolors, file.string(), "-o", out.string()};
+                if (timings) command.push_back("--timings");
+                const Run vyn = runCommand(command, folder / "vyncolors.txt");
+                if (vyn.status != 0) {
+                    note = "vyncolors cannot read it (status " + std::to_string(vyn.status) +
+                           "): " + firstLine(vyn.errors);
+                    cannotRead = vyn.status == 2;
+                    break;
+                }
+                vynTimes.push_back(vyn.seconds);
+                vynMemory.push_back(vyn.peakMB);
+                for (const auto &[phase, seconds] : phases(vyn.errors))
+                    phaseTimes[phase].push_back(seconds);
+            }
+            const double xmlS = median(xmlTimes), xmlMB = median(xmlMemory);
+            if (vynTimes.empty()) {
+                std::printf("%8zu %7zu %8.1f %9.3f %9.1f %9s %9s %8s %8s  %s\n", n, p, fileMB, xmlS, xmlMB,
+                            "-", "-", "-", "-",
+                            cannotRead && note.empty() ? "vyncolors cannot read SVG yet" : note.c_str());
+                continue;
+            }
+            const double vynS = median(vynTimes), vynMB = median(vynMemory);
+            std::string phaseText;
+            for (const auto &[phase, values] : phaseTimes) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%s %.3f ", phase.c_str(), median(values));
+                phaseText += text;
+            }
+            std::printf("%8zu %7zu %8.1f %9.3f %9.1f %9.3f %9.1f %8.2f %8.2f  %s\n", n, p, fileMB, xmlS,
+                        xmlMB, vynS, vynMB, vynS / xmlS, vynMB / xmlMB, phaseText.c_str());
+            std::fflush(stdout);
+        }
+    if (options.keep.empty()) fs::remove_all(folder);
+    return 0;
+}
