@@ -10,6 +10,7 @@ packages=(
   libgtest-dev         # GoogleTest
   libcli11-dev         # command-line parsing
   libpugixml-dev       # XML (SVG) parsing
+  zlib1g-dev           # compressed SVG (.svgz)
   nlohmann-json3-dev   # JSON documents
   librsvg2-dev         # SVG to PNG rendering (brings cairo)
   libcairo2-dev
