@@ -10,12 +10,12 @@ packages=(
   libgtest-dev         # GoogleTest
   libcli11-dev         # command-line parsing
   libpugixml-dev       # XML (SVG) parsing
+  zlib1g-dev           # compressed SVG (.svgz)
   nlohmann-json3-dev   # JSON documents
   librsvg2-dev         # SVG to PNG rendering (brings cairo)
   libcairo2-dev
   libfontconfig-dev    # the system's font list
   fonts-dejavu-core    # the font dialogs are drawn with
-  zlib1g-dev           # compressed SVG (.svgz)
 )
 
 missing=()

@@ -1,15 +1,135 @@
 #include "svg/SvgDocumentReader.h"
 
-namespace vyn::host::svg {
+#include <pugixml.hpp>
 
-SvgDocumentRead readSvgDocument(std::string_view, std::string_view name, const SvgReadOptions &) {
+#include "SmallFile.h"
+#include "svg/SvgDiagnostics.h"
+#include "svg/SvgDocumentBuilder.h"
+#include "svg/SvgElementSpans.h"
+#include "svg/SvgFileBytes.h"
+#include "svg/SvgLimits.h"
+#include "svg/SvgStyleSheet.h"
+
+namespace vyn::host::svg {
+namespace {
+
+constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
+
+std::string mebibytes(std::size_t bytes) { return std::to_string(bytes / (1024 * 1024)) + " MiB"; }
+
+// The offset of the root's end tag: its last '<', or its "/>" when it has
+// no end tag.
+std::size_t rootEndTag(std::string_view text, ByteSpan root) {
+    if (root.end >= 2 && text.substr(root.end - 2, 2) == "/>") return root.end - 2;
+    const std::size_t at = text.rfind('<', root.end - 1);
+    return at == std::string_view::npos ? root.end : at;
+}
+
+std::string notSvgReason(pugi::xml_node root) {
+    const std::string_view name = root.name();
+    if (localName(root) != "svg")
+        return "this is not an SVG file: its root element is <" + std::string(name) + ">";
+    const std::size_t colon = name.find(':');
+    const std::string xmlns =
+        colon == std::string_view::npos ? "xmlns" : "xmlns:" + std::string(name.substr(0, colon));
+    const pugi::xml_attribute ns = root.attribute(xmlns.c_str());
+    if (ns && std::string_view(ns.value()) != kSvgNamespace)
+        return "this is not an SVG file: its root element is in the namespace \"" + std::string(ns.value()) +
+               "\"";
+    return {};
+}
+
+// Reads the decompressed text held by read.source.bytes.
+void readText(SvgDocumentRead &read, std::string_view name, const SvgReadOptions &options) {
+    const std::string_view text = read.source.bytes;
+    SvgDiagnostics diagnostics(name, text);
+    if (const auto problem = encodingProblem(text)) {
+        read.error = diagnostics.errorAt(problem->offset, problem->reason);
+        return;
+    }
+    // The parser works in place on a copy, so the source keeps the bytes
+    // as they were; names and values point into the copy, at the offsets
+    // they have in the file.
+    std::string buffer(text);
+    pugi::xml_document xml;
+    const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
+        buffer.data(), buffer.size(), pugi::parse_cdata | pugi::parse_escapes, pugi::encoding_utf8);
+    if (!parsed) {
+        const std::string reason =
+            parsed.status == pugi::status_no_document_element
+                ? "the file is not XML: it holds no element"
+                : "the file is not well-formed XML: " + std::string(parsed.description());
+        read.error =
+            diagnostics.errorAt(static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0)), reason);
+        return;
+    }
+    const pugi::xml_node root = xml.document_element();
+    if (const std::string reason = notSvgReason(root); !reason.empty()) {
+        read.error = diagnostics.errorAt(
+            static_cast<std::size_t>(std::max<std::ptrdiff_t>(root.offset_debug() - 1, 0)), reason);
+        return;
+    }
+    const ElementSpans spans = scanElementSpans(text);
+    BuiltSvg built = buildSvgDocument({root, buffer.data(), spans}, options, diagnostics);
+    if (!built.document) {
+        read.error = std::move(built.error);
+        return;
+    }
+    read.document = std::move(built.document);
+    read.selected = built.selected;
+    read.source.elements = std::move(built.elements);
+    read.source.chartLayer = built.chartLayer;
+    read.source.rootEndTag = rootEndTag(text, spans.at(static_cast<std::size_t>(root.offset_debug() - 1)));
+    read.source.newline = lineEnding(text);
+    read.source.indent = indentation(text, spans);
+    read.warnings = diagnostics.takeWarnings();
+}
+
+// Takes the file's bytes over, so that a big file is held once besides the
+// parser's copy.
+SvgDocumentRead readOwnedBytes(std::string bytes, std::string_view name, const SvgReadOptions &options) {
     SvgDocumentRead read;
-    read.error = std::string(name) + ": error: SVG documents cannot be read yet";
+    SvgDiagnostics diagnostics(name, {});
+    read.source.gzipped = isGzip(bytes);
+    if (read.source.gzipped) {
+        std::string reason;
+        auto text = gunzip(bytes, kMaxSvgBytes, reason);
+        if (!text) {
+            read.error = diagnostics.error(reason);
+            return read;
+        }
+        read.source.bytes = std::move(*text);
+    } else {
+        read.source.bytes = std::move(bytes);
+    }
+    readText(read, name, options);
+    if (!read.document) read.source = SvgSource{};
     return read;
 }
 
+} // namespace
+
+SvgDocumentRead readSvgDocument(std::string_view bytes, std::string_view name,
+                                const SvgReadOptions &options) {
+    if (bytes.size() > kMaxSvgBytes) {
+        SvgDocumentRead read;
+        read.error = SvgDiagnostics(name, {}).error("the file is larger than " + mebibytes(kMaxSvgBytes));
+        return read;
+    }
+    return readOwnedBytes(std::string(bytes), name, options);
+}
+
 SvgDocumentRead readSvgDocumentFile(const std::filesystem::path &file, const SvgReadOptions &options) {
-    return readSvgDocument({}, file.string(), options);
+    const std::string name = file.string();
+    SmallFileRead bytes = readSmallRegularFile(file, kMaxSvgBytes);
+    if (!bytes.bytes) {
+        SvgDocumentRead read;
+        read.error = SvgDiagnostics(name, {}).error(
+            "the file cannot be read: " +
+            (bytes.missing() ? std::string("there is no such file") : bytes.refusal));
+        return read;
+    }
+    return readOwnedBytes(std::move(*bytes.bytes), name, options);
 }
 
 } // namespace vyn::host::svg

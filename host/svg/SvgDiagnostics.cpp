@@ -1,0 +1,61 @@
+#include "svg/SvgDiagnostics.h"
+
+#include <algorithm>
+
+#include "svg/SvgLimits.h"
+
+namespace vyn::host::svg {
+
+std::string SvgDiagnostics::position(std::size_t offset) const {
+    if (lineStarts_.empty()) {
+        lineStarts_.push_back(0);
+        for (std::size_t i = 0; i < text_.size(); ++i)
+            if (text_[i] == '\n') lineStarts_.push_back(i + 1);
+    }
+    offset = std::min(offset, text_.size());
+    const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+    const std::size_t line = static_cast<std::size_t>(next - lineStarts_.begin());
+    const std::size_t column = offset - *(next - 1) + 1;
+    return name_ + ":" + std::to_string(line) + ":" + std::to_string(column);
+}
+
+std::string SvgDiagnostics::errorAt(std::size_t offset, std::string_view reason) const {
+    return position(offset) + ": error: " + std::string(reason);
+}
+
+std::string SvgDiagnostics::error(std::string_view reason) const {
+    return name_ + ": error: " + std::string(reason);
+}
+
+void SvgDiagnostics::warn(WarningKind kind, std::size_t offset, std::string_view reason) {
+    std::size_t &count = perKind_[static_cast<std::size_t>(kind)];
+    if (++count > kWarningsPerKind) {
+        ++unlisted_;
+        return;
+    }
+    warnings_.push_back(position(offset) + ": warning: " + std::string(reason));
+}
+
+std::vector<std::string> SvgDiagnostics::takeWarnings() {
+    std::vector<std::string> all = std::move(warnings_);
+    if (unlisted_)
+        all.push_back(name_ + ": warning: " + std::to_string(unlisted_) + " more warning" +
+                      (unlisted_ == 1 ? "" : "s") + " like those above");
+    static constexpr std::array<std::string_view, static_cast<std::size_t>(NotModelled::Count)> kNames = {
+        "filter", "mask", "clip path", "image", "marker", "foreign object", "animation", "media element"};
+    std::string summary;
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        if (!skipped_[i]) continue;
+        if (!summary.empty()) summary += ", ";
+        summary += std::to_string(skipped_[i]) + " " + std::string(kNames[i]);
+        if (skipped_[i] != 1) summary += "s";
+    }
+    if (!summary.empty()) all.push_back(name_ + ": warning: not modelled, left as they are: " + summary);
+    warnings_.clear();
+    unlisted_ = 0;
+    perKind_ = {};
+    skipped_ = {};
+    return all;
+}
+
+} // namespace vyn::host::svg

@@ -1,0 +1,53 @@
+// SvgDiagnostics.h — the messages reading an SVG file gives: one error that
+// refuses the file, warnings that do not, and the tally of what the reader
+// leaves alone.
+//
+// Positions are byte offsets into the decompressed file; line and column
+// (both from 1, the column in bytes) are worked out only for the messages
+// printed, through an index of line starts built once.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vyn::host::svg {
+
+enum class WarningKind { Paint, Value, Use, Count };
+
+// What the model has no place for; each is counted and named in one line.
+enum class NotModelled { Filter, Mask, ClipPath, Image, Marker, ForeignObject, Animation, Media, Count };
+
+class SvgDiagnostics {
+  public:
+    SvgDiagnostics(std::string_view name, std::string_view text) : name_(name), text_(text) {}
+
+    // "NAME:LINE:COLUMN: error: REASON".
+    std::string errorAt(std::size_t offset, std::string_view reason) const;
+    // "NAME: error: REASON".
+    std::string error(std::string_view reason) const;
+
+    // "NAME:LINE:COLUMN: warning: REASON"; past kWarningsPerKind of a kind
+    // they are only counted.
+    void warn(WarningKind kind, std::size_t offset, std::string_view reason);
+    void notModelled(NotModelled what) { ++skipped_[static_cast<std::size_t>(what)]; }
+
+    // The warnings in the order given, then a line for those only counted,
+    // then the summary of what was not modelled.
+    std::vector<std::string> takeWarnings();
+
+  private:
+    std::string position(std::size_t offset) const;
+
+    std::string name_;
+    std::string_view text_;
+    mutable std::vector<std::size_t> lineStarts_; // built on first use
+    std::vector<std::string> warnings_;
+    std::array<std::size_t, static_cast<std::size_t>(WarningKind::Count)> perKind_{};
+    std::size_t unlisted_ = 0;
+    std::array<std::size_t, static_cast<std::size_t>(NotModelled::Count)> skipped_{};
+};
+
+} // namespace vyn::host::svg

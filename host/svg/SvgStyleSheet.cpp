@@ -1,0 +1,271 @@
+#include "svg/SvgStyleSheet.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "svg/SvgNumbers.h"
+
+namespace vyn::host::svg {
+
+std::optional<Declaration> declarationOf(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    Declaration d;
+    d.name = trimmed(text.substr(0, colon));
+    d.value = trimmed(text.substr(colon + 1));
+    if (d.name.empty()) return std::nullopt;
+    const std::size_t bang = d.value.rfind('!');
+    if (bang != std::string_view::npos &&
+        equalsIgnoringCase(trimmed(d.value.substr(bang + 1)), "important")) {
+        d.important = true;
+        d.value = trimmed(d.value.substr(0, bang));
+    }
+    return d;
+}
+
+std::vector<Declaration> parseDeclarations(std::string_view block) {
+    std::vector<Declaration> all;
+    forEachDeclaration(block, [&](const Declaration &d) { all.push_back(d); });
+    return all;
+}
+
+namespace {
+
+bool isNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+std::optional<Selector> parseSelector(std::string_view text) {
+    text = trimmed(text);
+    Selector selector;
+    std::size_t i = 0;
+    unsigned ids = 0, classes = 0, types = 0;
+    auto name = [&]() {
+        const std::size_t start = i;
+        while (i < text.size() && isNameChar(text[i]))
+            ++i;
+        return text.substr(start, i - start);
+    };
+    while (i < text.size()) {
+        CompoundSelector compound;
+        bool any = false;
+        if (text[i] == '*') {
+            ++i;
+            any = true;
+        } else if (isNameChar(text[i])) {
+            compound.type = name();
+            ++types;
+            any = true;
+        }
+        while (i < text.size() && (text[i] == '#' || text[i] == '.')) {
+            const char kind = text[i++];
+            const std::string_view n = name();
+            if (n.empty()) return std::nullopt;
+            if (kind == '#') {
+                compound.id = n;
+                ++ids;
+            } else {
+                compound.classes.push_back(n);
+                ++classes;
+            }
+            any = true;
+        }
+        if (!any) return std::nullopt;
+        selector.compounds.push_back(std::move(compound));
+        char combinator = 0;
+        while (i < text.size() && isSpace(text[i])) {
+            combinator = ' ';
+            ++i;
+        }
+        if (i < text.size() && text[i] == '>') {
+            combinator = '>';
+            ++i;
+            while (i < text.size() && isSpace(text[i]))
+                ++i;
+        }
+        if (i >= text.size()) {
+            if (combinator == '>') return std::nullopt;
+            break;
+        }
+        if (!combinator) return std::nullopt; // '[', ':', '+', '~' and the like
+        selector.combinators.push_back(combinator);
+    }
+    if (selector.compounds.empty()) return std::nullopt;
+    selector.specificity =
+        std::min(ids, 1023u) << 20 | std::min(classes, 1023u) << 10 | std::min(types, 1023u);
+    return selector;
+}
+
+template <class Visit> void forEachClass(pugi::xml_node element, Visit &&visit) {
+    std::string_view classes = element.attribute("class").value();
+    while (!classes.empty()) {
+        std::size_t start = 0;
+        while (start < classes.size() && isSpace(classes[start]))
+            ++start;
+        std::size_t end = start;
+        while (end < classes.size() && !isSpace(classes[end]))
+            ++end;
+        if (end > start) visit(classes.substr(start, end - start));
+        classes.remove_prefix(end);
+    }
+}
+
+bool matchesCompound(const CompoundSelector &compound, pugi::xml_node element) {
+    if (!compound.type.empty() && localName(element) != compound.type) return false;
+    if (!compound.id.empty() && compound.id != element.attribute("id").value()) return false;
+    for (std::string_view wanted : compound.classes) {
+        bool found = false;
+        forEachClass(element, [&](std::string_view c) { found = found || c == wanted; });
+        if (!found) return false;
+    }
+    return true;
+}
+
+bool matchesFrom(const Selector &selector, std::size_t index, pugi::xml_node element) {
+    if (!matchesCompound(selector.compounds[index], element)) return false;
+    if (index == 0) return true;
+    const char combinator = selector.combinators[index - 1];
+    for (pugi::xml_node up = element.parent(); up.type() == pugi::node_element; up = up.parent()) {
+        if (matchesFrom(selector, index - 1, up)) return true;
+        if (combinator == '>') return false;
+    }
+    return false;
+}
+
+// Skips an at-rule: up to its ';', or its whole block.
+std::size_t endOfAtRule(std::string_view css, std::size_t i) {
+    for (; i < css.size(); ++i) {
+        if (css[i] == ';') return i + 1;
+        if (css[i] == '{') {
+            int depth = 0;
+            for (; i < css.size(); ++i) {
+                if (css[i] == '{') ++depth;
+                if (css[i] == '}' && --depth == 0) return i + 1;
+            }
+        }
+    }
+    return css.size();
+}
+
+} // namespace
+
+std::string_view localName(pugi::xml_node element) {
+    std::string_view name = element.name();
+    const std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos) return name;
+    return name.substr(0, colon) == "svg" ? name.substr(colon + 1) : std::string_view{};
+}
+
+bool matches(const Selector &selector, pugi::xml_node element) {
+    return matchesFrom(selector, selector.compounds.size() - 1, element);
+}
+
+std::optional<std::vector<Selector>> parseSelectorList(std::string_view text) {
+    std::vector<Selector> list;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        auto selector = parseSelector(text.substr(0, comma));
+        if (!selector) return std::nullopt;
+        list.push_back(std::move(*selector));
+        if (comma == std::string_view::npos) return list;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+void StyleSheet::add(std::string_view css) {
+    if (css.find("/*") != std::string_view::npos) {
+        std::string &copy = copies_.emplace_back(css);
+        for (std::size_t open = copy.find("/*"); open != std::string::npos; open = copy.find("/*", open)) {
+            const std::size_t close = copy.find("*/", open + 2);
+            const std::size_t end = close == std::string::npos ? copy.size() : close + 2;
+            std::fill(copy.begin() + static_cast<std::ptrdiff_t>(open),
+                      copy.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+            open = end;
+        }
+        copiedFrom_.emplace_back(copy.data(), css.data());
+        css = copy;
+    }
+    std::size_t i = 0;
+    while (i < css.size()) {
+        while (i < css.size() && isSpace(css[i]))
+            ++i;
+        if (css.substr(i, 4) == "<!--") {
+            i += 4;
+            continue;
+        }
+        if (css.substr(i, 3) == "-->") {
+            i += 3;
+            continue;
+        }
+        if (i >= css.size()) break;
+        if (css[i] == '@') {
+            i = endOfAtRule(css, i);
+            continue;
+        }
+        const std::size_t open = css.find('{', i);
+        if (open == std::string_view::npos) break;
+        const std::size_t close = std::min(css.find('}', open), css.size());
+        const std::vector<Declaration> declarations =
+            parseDeclarations(css.substr(open + 1, close - open - 1));
+        std::string_view selectors = css.substr(i, open - i);
+        while (true) {
+            const std::size_t comma = selectors.find(',');
+            if (auto selector = parseSelector(selectors.substr(0, comma))) {
+                rules_.push_back(
+                    {std::move(*selector), static_cast<std::uint32_t>(rules_.size()), declarations});
+                index(rules_.size() - 1);
+            }
+            if (comma == std::string_view::npos) break;
+            selectors.remove_prefix(comma + 1);
+        }
+        i = close == css.size() ? close : close + 1;
+    }
+}
+
+void StyleSheet::index(std::size_t rule) {
+    const CompoundSelector &key = rules_[rule].selector.compounds.back();
+    if (!key.id.empty())
+        byId_[key.id].push_back(rule);
+    else if (!key.classes.empty())
+        byClass_[key.classes.front()].push_back(rule);
+    else if (!key.type.empty())
+        byType_[key.type].push_back(rule);
+    else
+        universal_.push_back(rule);
+}
+
+void StyleSheet::matchingRules(pugi::xml_node element, std::vector<const Rule *> &out) const {
+    out.clear();
+    if (rules_.empty()) return;
+    auto consider = [&](const std::vector<std::size_t> &candidates) {
+        for (std::size_t r : candidates)
+            if (matches(rules_[r].selector, element)) out.push_back(&rules_[r]);
+    };
+    auto lookUp = [&](const std::unordered_map<std::string_view, std::vector<std::size_t>> &map,
+                      std::string_view key) {
+        if (map.empty() || key.empty()) return;
+        if (const auto it = map.find(key); it != map.end()) consider(it->second);
+    };
+    lookUp(byId_, element.attribute("id").value());
+    if (!byClass_.empty()) forEachClass(element, [&](std::string_view c) { lookUp(byClass_, c); });
+    lookUp(byType_, localName(element));
+    consider(universal_);
+    std::sort(out.begin(), out.end(), [](const Rule *x, const Rule *y) {
+        return x->selector.specificity != y->selector.specificity
+                   ? x->selector.specificity < y->selector.specificity
+                   : x->order < y->order;
+    });
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+}
+
+std::optional<const char *> StyleSheet::original(const char *p) const {
+    for (std::size_t i = 0; i < copiedFrom_.size(); ++i) {
+        const std::string &copy = copies_[i];
+        if (p >= copy.data() && p <= copy.data() + copy.size())
+            return copiedFrom_[i].second + (p - copy.data());
+    }
+    return std::nullopt;
+}
+
+} // namespace vyn::host::svg

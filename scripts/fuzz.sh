@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the SVG reader's fuzz target with clang and the address and
+# undefined-behaviour sanitizers into build-fuzz/ (or $1), and runs it for
+# a bounded time (FUZZ_SECONDS, default 60) from the SVG fixture corpus.
+# New inputs go to a scratch corpus in the build folder; the fixtures are
+# only read. A crash leaves its input in the build folder and fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build-fuzz}
+seconds=${FUZZ_SECONDS:-60}
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVYN_FUZZ=ON -DVYN_SANITIZE=ON -DVYN_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target svg_reader_fuzz
+mkdir -p "$build/fuzz-corpus"
+seeds=()
+while IFS= read -r -d '' dir; do seeds+=("$dir"); done < <(find "$root/tests/fixtures/svg" -mindepth 1 -type d -print0)
+cd "$build"
+./tests/fuzz/svg_reader_fuzz -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+  -dict="$root/tests/fuzz/svg.dict" "$build/fuzz-corpus" "${seeds[@]}"
