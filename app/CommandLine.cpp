@@ -178,6 +178,9 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
             return "--select ticks \"Selection\": it cannot go with --no-selection";
         job.select = *given.select;
         options.settings.selection = true;
+    } else if (job.inputFormat != FileFormat::Json && !options.settings.selection) {
+        // An SVG file holds no selection: "Selection" would find nothing.
+        options.settings.selection = false;
     }
     if (auto why = settleOutput(given, job)) return why;
     options.document = std::move(job);

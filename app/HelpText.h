@@ -28,6 +28,8 @@ a line) and writes the document with its chart.
   --select SELECTOR     SVG only: select the elements SELECTOR matches (ids,
                         classes, types, descendants, lists, as in CSS) and
                         tick "Selection", so that only they are examined.
+                        An SVG file holds no selection: without --select
+                        (or --selection) "Selection" is cleared.
   Files are written whole or not at all, and only when the build succeeded:
   after an alert, a refused setting or --cancel nothing is written.
 
