@@ -42,8 +42,11 @@ void writeGroup(const Document &document, const Art &art, const Group &group, st
     std::string children;
     for (ArtId child : group.children)
         writeArtElement(document, child, children, indent + writing.indentUnit, writing);
+    // An empty group draws nothing. Leaving it out matters in the chart
+    // layer: a build in a new process cannot dispose of the group an earlier
+    // run emptied, and it would otherwise pile up, run after run.
     if (children.empty()) {
-        out += indent + "<g" + attributes + "/>" + writing.newline;
+        if (!art.tags.empty()) out += indent + "<g" + attributes + "/>" + writing.newline;
         return;
     }
     out += indent + "<g" + attributes + ">" + writing.newline + children + indent + "</g>" + writing.newline;

@@ -1,0 +1,169 @@
+// The command on SVG files: the chart rows of every fixture of the corpus,
+// the output as the input with only the chart added (and a second run
+// replacing the first chart), selection by CSS selector, compressed files,
+// and files refused whole with nothing written.
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "CommandLine.h"
+#include "Run.h"
+#include "support/FileText.h"
+#include "support/TempFolder.h"
+
+namespace vyn::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = VYN_SOURCE_DIR;
+const fs::path kFixtures = kSource / "tests" / "fixtures" / "svg";
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class SvgDocuments : public ::testing::Test {
+  protected:
+    // Every kind sought, tints apart, the whole document, unless `args` say
+    // otherwise.
+    Outcome run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"vyncolors", "--prefs", (folder / "prefs.json").string(), "--patterns",
+                                   "--gradients", "--custom", "--tints", "--other"});
+        std::vector<const char *> argv;
+        for (const auto &a : args)
+            argv.push_back(a.c_str());
+        ParsedCommandLine parsed =
+            parseCommandLine(static_cast<int>(argv.size()), argv.data(), VYN_PLUGINS_DIR);
+        if (!parsed.options) return {-1, "", parsed.error};
+        std::ostringstream out, err;
+        const int status = app::run(*parsed.options, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    fs::path copy(const fs::path &from, const std::string &name) {
+        fs::copy_file(from, folder / name, fs::copy_options::overwrite_existing);
+        return folder / name;
+    }
+
+    vyn::test::TempFolder folder;
+};
+
+TEST_F(SvgDocuments, EachFixtureGivesItsRows) {
+    struct Case {
+        const char *file;
+        const char *rows;
+    };
+    const Case cases[] = {
+        {"cascade/rules.svg", "R=16 G=0 B=0\nR=32 G=0 B=0\nR=48 G=0 B=0\nR=64 G=0 B=0\nR=80 G=0 B=0\n"
+                              "R=96 G=0 B=0\nR=128 G=0 B=0\nR=192 G=0 B=0\nR=144 G=0 B=0\nR=176 G=0 B=0\n"
+                              "R=160 G=0 B=0\n"},
+        {"chart/earlier-chart.svg", "R=255 G=0 B=0\nR=0 G=0 B=0\n"},
+        {"gradients/gradients.svg",
+         "Gradient Linear base\nGradient Linear user\nGradient Linear turned\n"
+         "Gradient Linear skewed\nGradient Radial radial\nR=0 G=255 B=0\nPattern dots\n"},
+        {"hidden/hidden-locked.svg", "R=0 G=0 B=0\n"},
+        {"paint/colour-syntax.svg",
+         "R=255 G=0 B=0\nR=0 G=255 B=0\nR=0 G=0 B=255\nR=255 G=128 B=0\n"
+         "R=255 G=0 B=128\nR=0 G=128 B=128\nR=102 G=51 B=153\nC=10 M=20 Y=30 K=40\n"
+         "C=0 M=50 Y=100 K=0\n"},
+        {"paint/inheritance.svg",
+         "R=0 G=128 B=0\nR=0 G=0 B=255\nR=255 G=255 B=0\nR=0 G=255 B=0\nR=255 G=0 B=0\n"},
+        {"paint/malformed.svg", "R=255 G=0 B=0\nR=0 G=0 B=255\nR=0 G=0 B=0\nR=0 G=128 B=0\n"},
+        {"structure/geometry.svg", "R=0 G=0 B=0\n"},
+        {"structure/layers.svg",
+         "R=0 G=128 B=0\nR=0 G=0 B=255\nR=238 G=238 B=238\nR=255 G=0 B=0\nR=0 G=0 B=0\n"},
+        {"structure/not-art.svg", "R=0 G=0 B=0\n"},
+        // Black twice: the even-odd fills are another paint.
+        {"structure/shapes.svg", "R=0 G=0 B=0\nR=0 G=0 B=0\n"},
+        {"structure/size-units.svg", "R=0 G=0 B=0\n"},
+        {"text/text.svg", "R=0 G=0 B=128\nR=255 G=0 B=0\nR=0 G=0 B=255\nR=128 G=0 B=128\n"},
+        {"use/use.svg", "R=255 G=165 B=0\nR=255 G=0 B=0\nR=0 G=0 B=0\nR=0 G=128 B=128\n"},
+        {"use/budget.svg", "R=0 G=0 B=0\n"},
+    };
+    for (const auto &c : cases) {
+        const fs::path input = copy(kFixtures / c.file, "in.svg");
+        Outcome o = run({input.string(), "-o", (folder / "out.svg").string()});
+        EXPECT_EQ(o.status, 0) << c.file << "\n" << o.err;
+        EXPECT_EQ(o.out, c.rows) << c.file;
+    }
+}
+
+// The output is the input with one block added before the root's end tag:
+// the chart layer. A second run over the output replaces that layer, and
+// gives the same bytes.
+TEST_F(SvgDocuments, OnlyTheChartIsAddedAndASecondRunReplacesIt) {
+    const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
+    const std::string original = vyn::test::readFile(input);
+    Outcome first = run({input.string()});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(vyn::test::readFile(input), original) << "the input is left alone";
+    const std::string once = vyn::test::readFile(folder / "poster-colors.svg");
+
+    const std::size_t end = original.rfind("</svg>");
+    ASSERT_TRUE(once.starts_with(original.substr(0, end)));
+    ASSERT_TRUE(once.ends_with(original.substr(end)));
+    const std::string added = once.substr(end, once.size() - original.size());
+    EXPECT_TRUE(added.starts_with("  <g ")) << added.substr(0, 80);
+    EXPECT_NE(added.find(R"(inkscape:label="Vyn•Colors")"), std::string::npos);
+    EXPECT_NE(added.find(R"(vyn:tag-VYNCOL="jj")"), std::string::npos);
+
+    const fs::path again = copy(folder / "poster-colors.svg", "again.svg");
+    Outcome second = run({again.string(), "--in-place"});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out, first.out) << "the old chart's boxes are no paints of the drawing";
+    EXPECT_EQ(vyn::test::readFile(again), once);
+}
+
+TEST_F(SvgDocuments, ASelectorChartsOnlyWhatItSelects) {
+    const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
+    Outcome o = run({input.string(), "--select", ".sail", "-o", (folder / "out.svg").string()});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "R=244 G=239 B=225\nR=43 G=26 B=18\n");
+    o = run({input.string(), "--select", "#no-such-id", "-o", (folder / "out.svg").string()});
+    EXPECT_EQ(o.status, 1) << "nothing selected: the plug-in says so";
+    EXPECT_NE(o.err.find("You must first select paths."), std::string::npos) << o.err;
+}
+
+std::string gunzip(const fs::path &file) {
+    gzFile in = gzopen(file.c_str(), "rb");
+    std::string text;
+    char buffer[4096];
+    for (int n; in && (n = gzread(in, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    if (in) gzclose(in);
+    return text;
+}
+
+TEST_F(SvgDocuments, ACompressedDrawingIsWrittenBackCompressed) {
+    const std::string original = vyn::test::readFile(kSource / "examples" / "illustration.svg");
+    gzFile out = gzopen((folder / "poster.svgz").c_str(), "wb");
+    gzwrite(out, original.data(), static_cast<unsigned>(original.size()));
+    gzclose(out);
+    Outcome o = run({(folder / "poster.svgz").string()});
+    ASSERT_EQ(o.status, 0) << o.err;
+    const std::string written = gunzip(folder / "poster-colors.svgz");
+    EXPECT_TRUE(written.starts_with(original.substr(0, original.rfind("</svg>"))));
+    EXPECT_NE(written.find("Vyn•Colors"), std::string::npos);
+}
+
+TEST_F(SvgDocuments, AnUnusableFileIsRefusedWholeWithItsPlace) {
+    const char *const bad[] = {"bad/deep.svg",    "bad/empty.svg",     "bad/latin1.svg", "bad/not-svg.svg",
+                               "bad/not-xml.svg", "bad/truncated.svg", "use/bomb.svg",   "use/cycle.svg"};
+    for (const char *file : bad) {
+        const fs::path input = copy(kFixtures / file, "bad.svg");
+        Outcome o = run({input.string(), "-o", (folder / "out.svg").string()});
+        EXPECT_EQ(o.status, 2) << file;
+        EXPECT_NE(o.err.find(input.string() + ":"), std::string::npos) << file << "\n" << o.err;
+        EXPECT_NE(o.err.find("error: "), std::string::npos) << file << "\n" << o.err;
+        EXPECT_EQ(o.out, "") << file;
+        EXPECT_FALSE(fs::exists(folder / "out.svg")) << file;
+    }
+}
+
+} // namespace
+} // namespace vyn::app
