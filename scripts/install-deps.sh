@@ -16,6 +16,8 @@ packages=(
   libcairo2-dev
   libfontconfig-dev    # the system's font list
   fonts-dejavu-core    # the font dialogs are drawn with
+  clang                # the SVG reader's fuzz target (libFuzzer)
+  libclang-rt-14-dev   # libFuzzer's runtime
 )
 
 missing=()
