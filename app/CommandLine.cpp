@@ -85,6 +85,7 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_option("--select", given.select)->type_name("SELECTOR");
     cli.add_flag("--menus", options.menus);
     cli.add_flag("--trace", options.trace);
+    cli.add_flag("--timings", options.timings);
     cli.add_option("--render-about", given.renderAbout)->type_name("FILE");
     cli.add_option("--plugins", options.plugins)->type_name("DIR");
     cli.add_option("--font", given.font)->type_name("NAME");

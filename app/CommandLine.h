@@ -27,6 +27,7 @@ struct Options {
     bool version = false;
     bool menus = false;
     bool trace = false;
+    bool timings = false; // how long reading, building and writing took, on standard error
     std::optional<std::filesystem::path> renderAbout;
     std::filesystem::path plugins;
 

@@ -70,6 +70,9 @@ Other options:
   --plugins DIR         The plug-ins folder (default: the "plugins" folder
                         beside this program).
   --trace               Print every message and suite call on standard error.
+  --timings             Print how long the phases took on standard error, a
+                        line "timing: PHASE SECONDS" for each of read, build
+                        (the settings dialog and the chart) and write.
   -h, --help            Show this help and exit.
   --version             Print the version and exit.
 

@@ -13,6 +13,7 @@
 #include "Preferences.h"
 #include "InputDocument.h"
 #include "OutputDocument.h"
+#include "PhaseTimings.h"
 #include "RowsReport.h"
 #include "SettingsActions.h"
 #include "Trace.h"
@@ -117,12 +118,15 @@ SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &er
 // The chart of the input document: built through the settings dialog's OK,
 // its rows printed, the document written. Rows made before an alert are
 // printed all the same; nothing is written unless everything succeeded.
-int buildChart(Host &host, const Options &options, const InputDocument &input, std::ostream &out,
-               std::ostream &err) {
+int buildChart(Host &host, const Options &options, const InputDocument &input, PhaseTimings &timings,
+               std::ostream &out, std::ostream &err) {
     // Each build makes a new chart group; the one there before is no chart
     // of this run.
     const ArtId earlierChart = chartGroup(*host.documents().current());
-    const SettingsOutcome settings = runSettings(host, options, err);
+    const SettingsOutcome settings = [&] {
+        auto stopwatch = timings.time("build");
+        return runSettings(host, options, err);
+    }();
     if (!settings.pressedOK) return settings.status;
     const Document &document = *host.documents().current();
     std::vector<ChartRow> rows;
@@ -133,6 +137,7 @@ int buildChart(Host &host, const Options &options, const InputDocument &input, s
         printRowLabels(rows, out);
     if (settings.status != kExitDone) return settings.status;
     if (settings.buildRefused) return kExitRefused;
+    auto stopwatch = timings.time("write");
     if (auto failure = writeOutput(document, input.svg ? &*input.svg : nullptr, *options.document)) {
         err << "vyncolors: " << *failure << "\n";
         return kExitUsage;
@@ -147,12 +152,17 @@ HostOptions hostOptionsFor(const Options &options) {
     return host;
 }
 
-} // namespace
-
-int run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare) {
+int runTimed(const Options &options, PhaseTimings &timings, std::ostream &out, std::ostream &err,
+             const HostPreparation &prepare) {
     // The input is read before anything runs: an unusable one stops here.
     std::optional<InputDocument> input;
-    if (options.document && !(input = readInput(*options.document, err))) return kExitUsage;
+    if (options.document) {
+        {
+            auto stopwatch = timings.time("read");
+            input = readInput(*options.document, err);
+        }
+        if (!input) return kExitUsage;
+    }
 
     Host host(hostOptionsFor(options));
     host.frontend().setSink(
@@ -176,11 +186,20 @@ int run(const Options &options, std::ostream &out, std::ostream &err, const Host
     if (options.renderAbout && status == kExitDone) status = renderAbout(host, *options.renderAbout, err);
     if (status == kExitDone) {
         if (input)
-            status = buildChart(host, options, *input, out, err);
+            status = buildChart(host, options, *input, timings, out, err);
         else if (options.runsSettingsDialog())
             status = runSettings(host, options, err).status;
     }
     host.shutdown();
+    return status;
+}
+
+} // namespace
+
+int run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare) {
+    PhaseTimings timings;
+    const int status = runTimed(options, timings, out, err, prepare);
+    if (options.timings) timings.print(err);
     return status;
 }
 

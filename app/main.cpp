@@ -5,6 +5,7 @@
 
 #include "CommandLine.h"
 #include "HelpText.h"
+#include "HugePageHeap.h"
 #include "Run.h"
 
 namespace {
@@ -34,6 +35,8 @@ int main(int argc, char **argv) {
         std::cout << "vyncolors " << VYN_VERSION << "\n";
         return kExitDone;
     }
+    // Only a document makes the heap big enough to matter.
+    if (parsed.options->document) useHugePagesForHeap(std::size_t{512} << 20);
     try {
         return run(*parsed.options, std::cout, std::cerr);
     } catch (const std::exception &e) {

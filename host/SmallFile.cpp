@@ -37,6 +37,9 @@ SmallFileRead readSmallRegularFile(const std::filesystem::path &file, std::size_
     if (static_cast<std::uint64_t>(status.st_size) > maxBytes) return {std::nullopt, tooLarge(maxBytes)};
     // Read to the end, not to the size seen: the file may be growing.
     std::string bytes;
+    // Room for the size seen, and one byte more to meet the end without
+    // growing: a big file is then never copied while it is read.
+    bytes.reserve(static_cast<std::size_t>(status.st_size) + 1);
     char chunk[16384];
     for (;;) {
         ssize_t n = ::read(in.fd, chunk, sizeof chunk);

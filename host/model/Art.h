@@ -87,49 +87,68 @@ struct TextFrame {
 };
 
 // The children of a group in paint order, bottom first. Adding on top and
-// removing any child cost O(log n), so taking apart a group of thousands of
-// children (the boxes and labels of a chart) stays linear overall.
+// reading the top cost O(1); removing any child costs O(1) amortised, so
+// taking apart a group of thousands of children (the boxes and labels of a
+// chart) stays linear overall. The list is a plain vector: a removed child
+// leaves a hole, skipped by the iterators and closed up once the holes
+// outnumber the children; the index of positions that removal and
+// contains() need is built the first time one of them is called, so the
+// groups of a document that is only read never pay for it.
 class ChildList {
   public:
-    using Ordered = std::map<std::uint64_t, ArtId>;
     class const_iterator {
       public:
         using value_type = ArtId;
         using difference_type = std::ptrdiff_t;
         const_iterator() = default;
-        explicit const_iterator(Ordered::const_iterator it) : it_(it) {}
-        ArtId operator*() const { return it_->second; }
+        const_iterator(const ArtId *at, const ArtId *end) : at_(at), end_(end) { skipHoles(); }
+        ArtId operator*() const { return *at_; }
         const_iterator &operator++() {
-            ++it_;
+            ++at_;
+            skipHoles();
             return *this;
         }
-        const_iterator operator++(int) { return const_iterator(it_++); }
-        friend bool operator==(const const_iterator &, const const_iterator &) = default;
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++*this;
+            return before;
+        }
+        friend bool operator==(const const_iterator &a, const const_iterator &b) { return a.at_ == b.at_; }
 
       private:
-        Ordered::const_iterator it_;
+        void skipHoles() {
+            while (at_ != end_ && !*at_)
+                ++at_;
+        }
+        const ArtId *at_ = nullptr;
+        const ArtId *end_ = nullptr;
     };
 
     // Adds `id` above every other child.
     void push_back(ArtId id);
     // Removes `id`; nothing happens when it is not a child.
     void erase(ArtId id);
-    bool contains(ArtId id) const { return position_.contains(id); }
-    bool empty() const { return byOrder_.empty(); }
-    std::size_t size() const { return byOrder_.size(); }
+    bool contains(ArtId id) const { return indexed().contains(id); }
+    bool empty() const { return live_ == 0; }
+    std::size_t size() const { return live_; }
     // The topmost child; none when the list is empty.
-    ArtId top() const { return empty() ? ArtId{} : byOrder_.rbegin()->second; }
-    const_iterator begin() const { return const_iterator(byOrder_.begin()); }
-    const_iterator end() const { return const_iterator(byOrder_.end()); }
+    ArtId top() const { return slots_.empty() ? ArtId{} : slots_.back(); }
+    const_iterator begin() const { return {slots_.data(), slots_.data() + slots_.size()}; }
+    const_iterator end() const { return {slots_.data() + slots_.size(), slots_.data() + slots_.size()}; }
     std::vector<ArtId> inOrder() const { return {begin(), end()}; }
     friend bool operator==(const ChildList &list, const std::vector<ArtId> &ids) {
         return list.inOrder() == ids;
     }
 
   private:
-    Ordered byOrder_;
-    std::unordered_map<ArtId, std::uint64_t> position_;
-    std::uint64_t next_ = 0;
+    const std::unordered_map<ArtId, std::size_t> &indexed() const;
+    void closeUpHoles();
+
+    std::vector<ArtId> slots_; // bottom first; a hole is ArtId{}; the last slot is never a hole
+    std::size_t live_ = 0;
+    // child -> its slot, once built; kept up to date from then on
+    mutable std::unordered_map<ArtId, std::size_t> position_;
+    mutable bool indexed_ = false;
 };
 
 struct Group {

@@ -65,16 +65,37 @@ const Layer *Document::layer(LayerId id) const { return const_cast<Document *>(t
 // ---- art -----------------------------------------------------------------------
 
 void ChildList::push_back(ArtId id) {
-    const std::uint64_t order = next_++;
-    byOrder_.emplace(order, id);
-    position_.emplace(id, order);
+    slots_.push_back(id);
+    ++live_;
+    if (indexed_) position_.emplace(id, slots_.size() - 1);
+}
+
+const std::unordered_map<ArtId, std::size_t> &ChildList::indexed() const {
+    if (!indexed_) {
+        position_.reserve(live_);
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            if (slots_[i]) position_.emplace(slots_[i], i);
+        indexed_ = true;
+    }
+    return position_;
 }
 
 void ChildList::erase(ArtId id) {
+    indexed();
     auto it = position_.find(id);
     if (it == position_.end()) return;
-    byOrder_.erase(it->second);
+    slots_[it->second] = ArtId{};
     position_.erase(it);
+    --live_;
+    while (!slots_.empty() && !slots_.back())
+        slots_.pop_back();
+    if (slots_.size() - live_ > live_) closeUpHoles();
+}
+
+void ChildList::closeUpHoles() {
+    std::erase(slots_, ArtId{});
+    for (std::size_t i = 0; i < slots_.size(); ++i)
+        position_[slots_[i]] = i;
 }
 
 Art *Document::art(ArtId id) {
@@ -84,13 +105,17 @@ Art *Document::art(ArtId id) {
 
 const Art *Document::art(ArtId id) const { return const_cast<Document *>(this)->art(id); }
 
-Art &Document::makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> content) {
-    Art art;
-    art.id = newId<ArtTag>();
+void Document::reserveArt(std::size_t count) { art_.reserve(count); }
+
+Art &Document::makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> &&content) {
+    // Made in its place in the table: an Art is big, and moving it costs.
+    const ArtId id = newId<ArtTag>();
+    Art &art = art_.try_emplace(id).first->second;
+    art.id = id;
     art.layer = layer;
     art.parent = parent;
     art.content = std::move(content);
-    return art_.emplace(art.id, std::move(art)).first->second;
+    return art;
 }
 
 Art &Document::addArt(ArtId group, std::variant<Group, PathShape, TextFrame> content) {

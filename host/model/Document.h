@@ -78,6 +78,9 @@ class Document {
     // The art carrying the selected mark, oldest art first.
     const std::set<ArtId> &selection() const { return selected_; }
     std::size_t artCount() const { return art_.size(); }
+    // Room for `count` art objects in all, so that a reader that knows
+    // roughly how many it makes does not grow the table step by step.
+    void reserveArt(std::size_t count);
 
     // ---- swatches ----------------------------------------------------------
     PatternId addPattern(Pattern pattern);
@@ -92,7 +95,7 @@ class Document {
     std::vector<CustomColorId> customColorIds() const;
 
   private:
-    Art &makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> content);
+    Art &makeArt(LayerId layer, ArtId parent, std::variant<Group, PathShape, TextFrame> &&content);
     void eraseTree(ArtId id);
 
     std::vector<Layer> layers_;

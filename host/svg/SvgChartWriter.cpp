@@ -21,19 +21,19 @@ struct Splice {
     std::string text;
 };
 
-bool blank(const std::string &bytes, std::size_t begin, std::size_t end) {
+bool blank(std::string_view bytes, std::size_t begin, std::size_t end) {
     return std::all_of(bytes.begin() + std::ptrdiff_t(begin), bytes.begin() + std::ptrdiff_t(end),
                        [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
 }
 
-std::size_t lineStart(const std::string &bytes, std::size_t at) {
-    const std::size_t newline = at == 0 ? std::string::npos : bytes.rfind('\n', at - 1);
-    return newline == std::string::npos ? 0 : newline + 1;
+std::size_t lineStart(std::string_view bytes, std::size_t at) {
+    const std::size_t newline = at == 0 ? std::string_view::npos : bytes.rfind('\n', at - 1);
+    return newline == std::string_view::npos ? 0 : newline + 1;
 }
 
 // Cutting `span` out: an element alone on its line takes its line with it,
 // so that no blank line is left; one that shares its line goes alone.
-Splice cut(const std::string &bytes, ByteSpan span) {
+Splice cut(std::string_view bytes, ByteSpan span) {
     const std::size_t start = lineStart(bytes, span.begin);
     const std::size_t newline = bytes.find('\n', span.end);
     const std::size_t end = newline == std::string::npos ? bytes.size() : newline;
@@ -63,12 +63,25 @@ const Layer *chartLayerOf(const Document &document) {
 // The start of ids of the chart's own elements: "vyn-", or "vyn2-", ...,
 // the first that the file, outside an earlier chart, never mentions.
 std::string idPrefix(const SvgSource &source) {
-    std::string outside = source.bytes;
-    if (source.chartLayer)
-        outside.erase(source.chartLayer->begin, source.chartLayer->end - source.chartLayer->begin);
+    // The file without its earlier chart is searched where it stands, in
+    // the part before the chart, the part after it, and the few bytes that
+    // meet across the cut: a big file is not copied for this.
+    const std::string_view bytes = source.bytes;
+    std::string_view before = bytes, after;
+    if (source.chartLayer && source.chartLayer->begin <= source.chartLayer->end &&
+        source.chartLayer->end <= bytes.size()) {
+        before = bytes.substr(0, source.chartLayer->begin);
+        after = bytes.substr(source.chartLayer->end);
+    }
     for (int n = 1;; ++n) {
         const std::string prefix = n == 1 ? "vyn-" : "vyn" + std::to_string(n) + "-";
-        if (outside.find(prefix) == std::string::npos) return prefix;
+        const std::size_t reach = prefix.size() - 1;
+        const std::string across =
+            std::string(before.substr(before.size() - std::min(reach, before.size()))) +
+            std::string(after.substr(0, reach));
+        if (before.find(prefix) == std::string_view::npos && after.find(prefix) == std::string_view::npos &&
+            across.find(prefix) == std::string::npos)
+            return prefix;
     }
 }
 
@@ -124,8 +137,8 @@ Splice chartLayerSplice(const SvgSource &source, const Document &document, const
 
 } // namespace
 
-std::string svgWithChart(const SvgSource &source, const Document &document) {
-    const std::string &bytes = source.bytes;
+void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSink &sink) {
+    const std::string_view bytes = source.bytes;
     const auto within = [&](ByteSpan s) { return s.begin <= s.end && s.end <= bytes.size(); };
     std::vector<Splice> splices;
     for (const SourceElement &element : source.elements) {
@@ -144,32 +157,42 @@ std::string svgWithChart(const SvgSource &source, const Document &document) {
     std::sort(splices.begin(), splices.end(), [](const Splice &a, const Splice &b) {
         return a.begin != b.begin ? a.begin < b.begin : a.end < b.end;
     });
-    std::string out;
-    out.reserve(bytes.size() + 4096);
     std::size_t copied = 0;
     for (const Splice &splice : splices) {
         // A map whose spans overlap is not followed into the overlap.
         if (splice.begin < copied) continue;
-        out.append(bytes, copied, splice.begin - copied);
-        out += splice.text;
+        sink.write(bytes.substr(copied, splice.begin - copied));
+        sink.write(splice.text);
         copied = splice.end;
     }
-    out.append(bytes, copied);
-    return out;
+    sink.write(bytes.substr(copied));
+}
+
+std::string svgWithChart(const SvgSource &source, const Document &document) {
+    StringSink out;
+    writeSvgWithChart(source, document, out);
+    return out.bytes();
 }
 
 void writeSvgWithChart(const SvgSource &source, const Document &document, const std::filesystem::path &file) {
     std::string extension = file.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    std::string bytes = svgWithChart(source, document);
-    try {
-        if (source.gzipped || extension == ".svgz") bytes = gzipCompressedForSvgz(bytes);
-    } catch (const std::runtime_error &e) {
-        throw std::runtime_error("cannot write " + file.string() + ": " + e.what());
+    std::optional<FileWriteError> failure;
+    if (source.gzipped || extension == ".svgz") {
+        std::string bytes;
+        try {
+            bytes = gzipCompressedForSvgz(svgWithChart(source, document));
+        } catch (const std::runtime_error &e) {
+            throw std::runtime_error("cannot write " + file.string() + ": " + e.what());
+        }
+        failure = writeFileAtomically(file, bytes);
+    } else {
+        AtomicFile out(file);
+        writeSvgWithChart(source, document, out);
+        failure = out.commit();
     }
-    if (auto failure = writeFileAtomically(file, bytes))
-        throw std::runtime_error("cannot write " + file.string() + ": " + failure->reason());
+    if (failure) throw std::runtime_error("cannot write " + file.string() + ": " + failure->reason());
 }
 
 } // namespace vyn::host::svg

@@ -23,12 +23,16 @@
 #include <filesystem>
 #include <string>
 
+#include "ByteSink.h"
 #include "model/Document.h"
 #include "svg/SvgSource.h"
 
 namespace vyn::host::svg {
 
 std::string svgWithChart(const SvgSource &source, const Document &document);
+// The same bytes, written piece by piece to `sink`: the copied stretches of
+// the file go straight from the source.
+void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSink &sink);
 
 // Writes svgWithChart() to `file` through the host's safe writer,
 // gzip-compressed when the source was or the name ends in ".svgz". Throws

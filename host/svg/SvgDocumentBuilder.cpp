@@ -519,6 +519,9 @@ BuiltSvg Builder::run() {
         }
         selectors_ = std::move(*selectors);
     }
+    // About one art object, and at most one source element, per element.
+    document_.reserveArt(parsed_.spans.spans.size());
+    built_.elements.reserve(parsed_.spans.spans.size());
     try {
         survey();
         readArtboard();

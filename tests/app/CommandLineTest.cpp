@@ -11,6 +11,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "document/JsonDocumentReader.h"
 #include "support/FileText.h"
@@ -485,6 +486,38 @@ TEST_F(DocumentCommandTest, PicturesAndSvgEndCleanly) {
             EXPECT_TRUE(fs::is_regular_file(c.output)) << c.output;
         }
     }
+}
+
+// --timings adds one line per phase that ran to standard error, and
+// nothing when the input cannot be read past the read itself.
+TEST_F(DocumentCommandTest, TimingsNameEachPhaseThatRan) {
+    std::ofstream(dir / "tiny.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">"
+                                       "<rect width=\"5\" height=\"5\" fill=\"red\"/></svg>";
+    std::ofstream(dir / "broken.svg") << "<svg";
+    auto timingLines = [](const std::string &err) {
+        std::vector<std::string> phases;
+        std::istringstream lines(err);
+        std::string line, phase;
+        double seconds = -1;
+        while (std::getline(lines, line)) {
+            if (line.rfind("timing: ", 0) != 0) continue;
+            std::istringstream fields(line.substr(8));
+            EXPECT_TRUE(fields >> phase >> seconds && seconds >= 0 && fields.eof()) << line;
+            phases.push_back(phase);
+        }
+        return phases;
+    };
+    using Phases = std::vector<std::string>;
+    for (auto [input, output] : {std::pair{"tiny.svg", "out.svg"}, std::pair{"drawing.json", "out.json"}}) {
+        Outcome o =
+            run(prefs() + "--timings '" + (dir / input).string() + "' -o '" + (dir / output).string() + "'");
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(timingLines(o.err), (Phases{"read", "build", "write"})) << input << "\n" << o.err;
+    }
+    Outcome o = run(prefs() + "--timings '" + (dir / "broken.svg").string() + "'");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(timingLines(o.err), Phases{"read"}) << o.err;
+    EXPECT_EQ(timingLines(run(prefs() + "'" + (dir / "tiny.svg").string() + "'").err), Phases{});
 }
 
 TEST_F(VyncolorsTest, VersionNamesTheProgram) {

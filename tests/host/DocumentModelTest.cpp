@@ -40,6 +40,55 @@ TEST(Document, ArtIdsAreNeverReusedAndRemovalTakesTheWholeTree) {
     EXPECT_EQ(other.art(text), nullptr) << "ids of one document mean nothing in another";
 }
 
+// A group's children against a plain vector through removals from the top,
+// the bottom and the middle, removals of what is not there, additions after
+// removals, and a list emptied and filled again: order, size, top and
+// membership stay those of the vector.
+TEST(ChildList, KeepsOrderTopAndMembershipThroughRemovals) {
+    ChildList list;
+    std::vector<ArtId> expected;
+    std::uint64_t next = 1;
+    auto add = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            list.push_back(ArtId{next});
+            expected.push_back(ArtId{next++});
+        }
+    };
+    auto remove = [&](std::size_t at) {
+        const ArtId id = expected[at];
+        expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(at));
+        list.erase(id);
+        list.erase(id); // again: nothing happens
+    };
+    auto check = [&](const char *step) {
+        EXPECT_EQ(list, expected) << step;
+        EXPECT_EQ(list.size(), expected.size()) << step;
+        EXPECT_EQ(list.empty(), expected.empty()) << step;
+        EXPECT_EQ(list.top(), expected.empty() ? ArtId{} : expected.back()) << step;
+        for (ArtId id : expected)
+            EXPECT_TRUE(list.contains(id)) << step;
+        EXPECT_FALSE(list.contains(ArtId{next})) << step;
+    };
+    add(10);
+    check("added");
+    remove(9);
+    remove(0);
+    remove(4);
+    check("top, bottom and middle removed");
+    add(3);
+    check("added after removals");
+    while (expected.size() > 2)
+        remove(expected.size() / 2); // holes outnumber the children: closed up
+    check("most removed");
+    remove(1);
+    remove(0);
+    check("emptied");
+    add(2);
+    check("filled again");
+    list.erase(ArtId{});
+    check("no id removes nothing");
+}
+
 TEST(Document, TheFullySelectedMarkRemembersItsOrderAndLeavesTheSelection) {
     Document doc = Document::emptyA4();
     const ArtId root = doc.insertLayer(0, "L").group;
