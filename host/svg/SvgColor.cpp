@@ -24,6 +24,7 @@ RgbPaint rgbFromBytes(double r, double g, double b) {
 
 std::optional<SvgColor> hexColor(std::string_view digits) {
     int d[8];
+    if (digits.size() > std::size(d)) return std::nullopt;
     for (std::size_t i = 0; i < digits.size(); ++i)
         if ((d[i] = hexDigit(digits[i])) < 0) return std::nullopt;
     switch (digits.size()) {
