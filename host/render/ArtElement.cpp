@@ -7,49 +7,62 @@
 namespace vyn::host {
 namespace {
 
-std::string attribute(std::string_view name, const std::string &value) {
-    return " " + std::string(name) + "=\"" + value + "\"";
-}
-
-std::string tagAttributes(const Art &art, SvgArtWriting &writing) {
-    std::string out;
+void appendTagAttributes(std::string &out, const Art &art, SvgArtWriting &writing) {
     for (const auto &[name, tag] : art.tags) {
         if (!isPlainXmlNamePart(name)) continue;
-        out += attribute(writing.tagAttributePrefix + name, xmlEscaped(tag.value, true));
+        out += ' ';
+        out += writing.tagAttributePrefix;
+        out += name;
+        out += "=\"";
+        appendXmlEscaped(out, tag.value, true);
+        out += '"';
         writing.usedTags = true;
     }
-    return out;
 }
 
-std::string stateAttributes(bool hidden, bool locked, SvgArtWriting &writing) {
-    std::string out;
-    if (hidden) out += attribute("style", "display:none");
+void appendStateAttributes(std::string &out, bool hidden, bool locked, SvgArtWriting &writing) {
+    if (hidden) appendAttribute(out, "style", "display:none");
     if (locked && writing.markLocks) {
-        out += attribute("sodipodi:insensitive", "true");
+        appendAttribute(out, "sodipodi:insensitive", "true");
         writing.usedSodipodi = true;
     }
-    return out;
 }
 
-std::string markAttributes(const Art &art, SvgArtWriting &writing) {
-    std::string out = stateAttributes(art.attributes & kHidden, art.attributes & kLocked, writing);
-    return writing.tagAttributePrefix.empty() ? out : out + tagAttributes(art, writing);
+void appendMarkAttributes(std::string &out, const Art &art, SvgArtWriting &writing) {
+    appendStateAttributes(out, art.attributes & kHidden, art.attributes & kLocked, writing);
+    if (!writing.tagAttributePrefix.empty()) appendTagAttributes(out, art, writing);
 }
 
 void writeGroup(const Document &document, const Art &art, const Group &group, std::string &out,
                 const std::string &indent, SvgArtWriting &writing) {
-    const std::string attributes = markAttributes(art, writing);
-    std::string children;
+    const std::size_t start = out.size();
+    out += indent;
+    out += "<g";
+    appendMarkAttributes(out, art, writing);
+    const std::size_t startTagEnd = out.size();
+    out += '>';
+    out += writing.newline;
+    const std::size_t childrenStart = out.size();
+    const std::string childIndent = indent + writing.indentUnit;
     for (ArtId child : group.children)
-        writeArtElement(document, child, children, indent + writing.indentUnit, writing);
+        writeArtElement(document, child, out, childIndent, writing);
     // An empty group draws nothing. Leaving it out matters in the chart
     // layer: a build in a new process cannot dispose of the group an earlier
-    // run emptied, and it would otherwise pile up, run after run.
-    if (children.empty()) {
-        if (!art.tags.empty()) out += indent + "<g" + attributes + "/>" + writing.newline;
+    // run emptied, and it would otherwise pile up, run after run. A tagged
+    // one stays, as an empty element, so its tags are not lost.
+    if (out.size() == childrenStart) {
+        if (art.tags.empty()) {
+            out.resize(start);
+            return;
+        }
+        out.resize(startTagEnd);
+        out += "/>";
+        out += writing.newline;
         return;
     }
-    out += indent + "<g" + attributes + ">" + writing.newline + children + indent + "</g>" + writing.newline;
+    out += indent;
+    out += "</g>";
+    out += writing.newline;
 }
 
 } // namespace
@@ -61,24 +74,37 @@ void writeArtElement(const Document &document, ArtId id, std::string &out, const
     if (const Group *group = art->group()) {
         writeGroup(document, *art, *group, out, indent, writing);
     } else if (const PathShape *path = art->path()) {
-        out += indent + "<path" + attribute("d", pathData(*path)) +
-               pathStyleAttributes(path->style, writing.paints) + markAttributes(*art, writing) + "/>" +
-               writing.newline;
+        out += indent;
+        out += "<path d=\"";
+        appendPathData(out, *path);
+        out += '"';
+        appendPathStyleAttributes(out, path->style, writing.paints);
+        appendMarkAttributes(out, *art, writing);
+        out += "/>";
+        out += writing.newline;
     } else if (const TextFrame *text = art->textFrame()) {
-        out += indent + textElement(*text, markAttributes(*art, writing), writing.paints) + writing.newline;
+        std::string &marks = writing.scratch;
+        marks.clear();
+        appendMarkAttributes(marks, *art, writing);
+        out += indent;
+        appendTextElement(out, *text, marks, writing.paints);
+        out += writing.newline;
     }
 }
 
 std::string layerAttributes(const Document &document, const Layer &layer, SvgArtWriting &writing) {
-    std::string out =
-        attribute("inkscape:groupmode", "layer") + attribute("inkscape:label", xmlEscaped(layer.title, true));
+    std::string out;
+    appendAttribute(out, "inkscape:groupmode", "layer");
+    out += " inkscape:label=\"";
+    appendXmlEscaped(out, layer.title, true);
+    out += '"';
     // The layer's own group has no element of its own: its marks are the
     // layer's.
     const Art *group = document.art(layer.group);
     const std::uint32_t marks = group ? group->attributes : 0;
-    out +=
-        stateAttributes(!layer.visible || (marks & kHidden), !layer.editable || (marks & kLocked), writing);
-    if (group && !writing.tagAttributePrefix.empty()) out += tagAttributes(*group, writing);
+    appendStateAttributes(out, !layer.visible || (marks & kHidden), !layer.editable || (marks & kLocked),
+                          writing);
+    if (group && !writing.tagAttributePrefix.empty()) appendTagAttributes(out, *group, writing);
     return out;
 }
 

@@ -33,6 +33,9 @@ struct SvgArtWriting {
     std::string tagAttributePrefix = {};
     bool usedSodipodi = false;
     bool usedTags = false;
+    // Room for an element's attributes while it is written, reused from
+    // one element to the next.
+    std::string scratch = {};
 };
 
 inline constexpr char kSvgNamespace[] = "http://www.w3.org/2000/svg";

@@ -7,19 +7,28 @@
 namespace vyn::host {
 namespace {
 
-std::string svgPoint(Point p) { return svgNumber(p.h) + " " + svgNumber(-double(p.v)); }
+void appendPoint(std::string &out, Point p) {
+    appendSvgNumber(out, p.h);
+    out += ' ';
+    appendSvgNumber(out, -double(p.v));
+}
 
 bool straight(const PathSegment &from, const PathSegment &to) {
     return from.out == from.anchor && to.in == to.anchor;
 }
 
-std::string curve(const PathSegment &from, const PathSegment &to) {
-    if (straight(from, to)) return "L" + svgPoint(to.anchor);
-    return "C" + svgPoint(from.out) + " " + svgPoint(to.in) + " " + svgPoint(to.anchor);
-}
-
-std::string attribute(const char *name, const std::string &value) {
-    return std::string(" ") + name + "=\"" + value + "\"";
+void appendCurve(std::string &out, const PathSegment &from, const PathSegment &to) {
+    if (straight(from, to)) {
+        out += 'L';
+        appendPoint(out, to.anchor);
+        return;
+    }
+    out += 'C';
+    appendPoint(out, from.out);
+    out += ' ';
+    appendPoint(out, to.in);
+    out += ' ';
+    appendPoint(out, to.anchor);
 }
 
 const char *capWord(LineCap cap) {
@@ -43,46 +52,49 @@ const char *joinWord(LineJoin join) {
 // A negative length has no meaning in SVG and would void the whole property.
 double length(float value) { return std::max(0.0, double(value)); }
 
-std::string strokeAttributes(const Stroke &stroke, PaintServers &paints) {
-    std::string out = attribute("stroke", paints.paintValue(stroke.paint));
-    if (stroke.width != 1) out += attribute("stroke-width", svgNumber(length(stroke.width)));
+void appendStrokeAttributes(std::string &out, const Stroke &stroke, PaintServers &paints) {
+    appendAttribute(out, "stroke", paints.paintValue(stroke.paint));
+    if (stroke.width != 1) appendNumberAttribute(out, "stroke-width", length(stroke.width));
     const int dashes = std::clamp<int>(stroke.dash.count, 0, int(stroke.dash.lengths.size()));
     if (dashes > 0) {
-        std::string list;
-        for (int i = 0; i < dashes; ++i)
-            list += (i ? " " : "") + svgNumber(length(stroke.dash.lengths[std::size_t(i)]));
-        out += attribute("stroke-dasharray", list);
-        if (stroke.dash.offset != 0) out += attribute("stroke-dashoffset", svgNumber(stroke.dash.offset));
+        out += " stroke-dasharray=\"";
+        for (int i = 0; i < dashes; ++i) {
+            if (i) out += ' ';
+            appendSvgNumber(out, length(stroke.dash.lengths[std::size_t(i)]));
+        }
+        out += '"';
+        if (stroke.dash.offset != 0) appendNumberAttribute(out, "stroke-dashoffset", stroke.dash.offset);
     }
-    if (stroke.cap != LineCap::Butt) out += attribute("stroke-linecap", capWord(stroke.cap));
-    if (stroke.join != LineJoin::Miter) out += attribute("stroke-linejoin", joinWord(stroke.join));
+    if (stroke.cap != LineCap::Butt) appendAttribute(out, "stroke-linecap", capWord(stroke.cap));
+    if (stroke.join != LineJoin::Miter) appendAttribute(out, "stroke-linejoin", joinWord(stroke.join));
     // SVG refuses a miter limit below 1.
     if (stroke.miterLimit != 4)
-        out += attribute("stroke-miterlimit", svgNumber(std::max(1.0f, stroke.miterLimit)));
-    return out;
+        appendNumberAttribute(out, "stroke-miterlimit", std::max(1.0f, stroke.miterLimit));
 }
 
 } // namespace
 
-std::string pathData(const PathShape &shape) {
+void appendPathData(std::string &out, const PathShape &shape) {
     const auto &segments = shape.segments;
-    if (segments.empty()) return {};
-    std::string d = "M" + svgPoint(segments.front().anchor);
+    if (segments.empty()) return;
+    out += 'M';
+    appendPoint(out, segments.front().anchor);
     for (std::size_t i = 1; i < segments.size(); ++i)
-        d += curve(segments[i - 1], segments[i]);
+        appendCurve(out, segments[i - 1], segments[i]);
     if (shape.closed) {
         // Z draws the closing line itself.
-        if (!straight(segments.back(), segments.front())) d += curve(segments.back(), segments.front());
-        d += "Z";
+        if (!straight(segments.back(), segments.front())) appendCurve(out, segments.back(), segments.front());
+        out += 'Z';
     }
-    return d;
 }
 
-std::string pathStyleAttributes(const PathStyle &style, PaintServers &paints) {
-    std::string out = attribute("fill", style.fillPainted ? paints.paintValue(style.fill.paint) : "none");
-    if (style.evenOdd) out += attribute("fill-rule", "evenodd");
-    out += style.strokePainted ? strokeAttributes(style.stroke, paints) : attribute("stroke", "none");
-    return out;
+void appendPathStyleAttributes(std::string &out, const PathStyle &style, PaintServers &paints) {
+    appendAttribute(out, "fill", style.fillPainted ? paints.paintValue(style.fill.paint) : "none");
+    if (style.evenOdd) appendAttribute(out, "fill-rule", "evenodd");
+    if (style.strokePainted)
+        appendStrokeAttributes(out, style.stroke, paints);
+    else
+        appendAttribute(out, "stroke", "none");
 }
 
 } // namespace vyn::host

@@ -8,13 +8,13 @@
 
 namespace vyn::host {
 
-// The path data: one cubic bézier per segment (a line where both handles
-// sit on their anchors), closed with Z; y is turned (SVG y = -v).
-std::string pathData(const PathShape &shape);
+// Appends the path data: one cubic bézier per segment (a line where both
+// handles sit on their anchors), closed with Z; y is turned (SVG y = -v).
+void appendPathData(std::string &out, const PathShape &shape);
 
-// fill, fill-rule and the stroke's paint, width, dashes, cap, join and
-// miter limit, each with its leading space; a fill or stroke that is not
-// painted is "none". Properties at SVG's defaults are left out.
-std::string pathStyleAttributes(const PathStyle &style, PaintServers &paints);
+// Appends fill, fill-rule and the stroke's paint, width, dashes, cap, join
+// and miter limit, each with its leading space; a fill or stroke that is
+// not painted is "none". Properties at SVG's defaults are left out.
+void appendPathStyleAttributes(std::string &out, const PathStyle &style, PaintServers &paints);
 
 } // namespace vyn::host

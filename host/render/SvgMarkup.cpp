@@ -7,19 +7,63 @@
 
 namespace vyn::host {
 
-std::string svgNumber(double value) {
+namespace {
+
+// Printable ASCII with nothing to escape: the text as it stands.
+bool plainAscii(std::string_view text, bool attribute) {
+    for (char c : text)
+        if (c < 0x20 || c > 0x7E || c == '&' || c == '<' || c == '>' || (attribute && c == '"')) return false;
+    return true;
+}
+
+} // namespace
+
+void appendSvgNumber(std::string &out, double value) {
     const float single = static_cast<float>(value);
-    if (!std::isfinite(single) || single == 0) return "0";
+    if (!std::isfinite(single) || single == 0) {
+        out += '0';
+        return;
+    }
     char digits[32];
     const auto end = std::to_chars(digits, digits + sizeof digits, single).ptr;
-    return std::string(digits, end);
+    out.append(digits, end);
+}
+
+std::string svgNumber(double value) {
+    std::string out;
+    appendSvgNumber(out, value);
+    return out;
+}
+
+void appendAttribute(std::string &out, std::string_view name, std::string_view value) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    out += value;
+    out += '"';
+}
+
+void appendNumberAttribute(std::string &out, std::string_view name, double value) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    appendSvgNumber(out, value);
+    out += '"';
 }
 
 std::string xmlEscaped(std::string_view utf8, bool attribute) {
+    std::string out;
+    appendXmlEscaped(out, utf8, attribute);
+    return out;
+}
+
+void appendXmlEscaped(std::string &out, std::string_view utf8, bool attribute) {
+    if (plainAscii(utf8, attribute)) {
+        out += utf8;
+        return;
+    }
     // Through UTF-16 and back, so that malformed bytes become U+FFFD.
     const std::string text = utf16ToUtf8(utf8ToUtf16(utf8));
-    std::string out;
-    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         switch (c) {
@@ -41,7 +85,6 @@ std::string xmlEscaped(std::string_view utf8, bool attribute) {
             out += c;
         }
     }
-    return out;
 }
 
 bool isPlainXmlNamePart(std::string_view name) {

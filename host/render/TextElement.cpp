@@ -9,10 +9,6 @@
 namespace vyn::host {
 namespace {
 
-std::string attribute(const char *name, const std::string &value) {
-    return std::string(" ") + name + "=\"" + value + "\"";
-}
-
 // A CSS string, so that a family with any characters stays one name.
 std::string quotedFamily(const std::string &family) {
     std::string quoted = "'";
@@ -23,27 +19,32 @@ std::string quotedFamily(const std::string &family) {
     return quoted + "'";
 }
 
-std::string fontAttributes(const std::string &fontName) {
-    if (fontName.empty()) return {};
+void appendFontAttributes(std::string &out, const std::string &fontName) {
+    if (fontName.empty()) return;
     const CssFont font = cssFontNamed(fontName);
-    std::string out = attribute("font-family", xmlEscaped(quotedFamily(font.family), true));
-    if (font.weight != 400) out += attribute("font-weight", std::to_string(font.weight));
-    if (font.style != "normal") out += attribute("font-style", font.style);
-    if (font.stretch != "normal") out += attribute("font-stretch", font.stretch);
-    return out;
+    out += " font-family=\"";
+    appendXmlEscaped(out, quotedFamily(font.family), true);
+    out += '"';
+    if (font.weight != 400) appendAttribute(out, "font-weight", std::to_string(font.weight));
+    if (font.style != "normal") appendAttribute(out, "font-style", font.style);
+    if (font.stretch != "normal") appendAttribute(out, "font-stretch", font.stretch);
 }
 
-std::string runElement(const TextRun &run, PaintServers &paints) {
+void appendRunElement(std::string &out, const TextRun &run, PaintServers &paints) {
     const CharFeatures &f = run.features;
     const double size = std::max(0.0f, f.size.value_or(kDefaultTextSize));
-    std::string out = "<tspan" + fontAttributes(f.font) + attribute("font-size", svgNumber(size));
+    out += "<tspan";
+    appendFontAttributes(out, f.font);
+    appendNumberAttribute(out, "font-size", size);
     if (f.baselineShift && *f.baselineShift != 0)
-        out += attribute("baseline-shift", svgNumber(*f.baselineShift));
+        appendNumberAttribute(out, "baseline-shift", *f.baselineShift);
     // Tracking is in thousandths of an em.
     if (f.tracking && *f.tracking != 0)
-        out += attribute("letter-spacing", svgNumber(*f.tracking * size / 1000));
-    out += attribute("fill", paints.paintValue(f.fill.value_or(GrayPaint{0})));
-    return out + ">" + xmlEscaped(utf16ToUtf8(run.text)) + "</tspan>";
+        appendNumberAttribute(out, "letter-spacing", *f.tracking * size / 1000);
+    appendAttribute(out, "fill", paints.paintValue(f.fill.value_or(GrayPaint{0})));
+    out += '>';
+    appendXmlEscaped(out, utf16ToUtf8(run.text));
+    out += "</tspan>";
 }
 
 const char *anchorWord(Justification justification) {
@@ -58,17 +59,20 @@ const char *anchorWord(Justification justification) {
 
 } // namespace
 
-std::string textElement(const TextFrame &frame, const std::string &attributes, PaintServers &paints) {
-    std::string out = "<text" + attribute("x", svgNumber(frame.anchor.h)) +
-                      attribute("y", svgNumber(-double(frame.anchor.v))) + attributes +
-                      attribute("xml:space", "preserve");
+void appendTextElement(std::string &out, const TextFrame &frame, std::string_view attributes,
+                       PaintServers &paints) {
+    out += "<text";
+    appendNumberAttribute(out, "x", frame.anchor.h);
+    appendNumberAttribute(out, "y", -double(frame.anchor.v));
+    out += attributes;
+    appendAttribute(out, "xml:space", "preserve");
     const char *anchor = anchorWord(frame.story.paragraph.justification.value_or(Justification::Left));
-    if (std::string_view(anchor) != "start") out += attribute("text-anchor", anchor);
-    if (frame.orientation == TextOrientation::Vertical) out += attribute("writing-mode", "tb");
-    out += ">";
+    if (std::string_view(anchor) != "start") appendAttribute(out, "text-anchor", anchor);
+    if (frame.orientation == TextOrientation::Vertical) appendAttribute(out, "writing-mode", "tb");
+    out += '>';
     for (const TextRun &run : frame.story.runs)
-        if (!run.text.empty()) out += runElement(run, paints);
-    return out + "</text>";
+        if (!run.text.empty()) appendRunElement(out, run, paints);
+    out += "</text>";
 }
 
 } // namespace vyn::host

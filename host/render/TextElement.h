@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/Art.h"
 #include "render/PaintServers.h"
@@ -17,8 +18,9 @@ namespace vyn::host {
 
 inline constexpr float kDefaultTextSize = 12;
 
-// The element with `attributes` (each with its leading space) after its
-// position, without indentation or line end.
-std::string textElement(const TextFrame &frame, const std::string &attributes, PaintServers &paints);
+// Appends the element with `attributes` (each with its leading space) after
+// its position, without indentation or line end.
+void appendTextElement(std::string &out, const TextFrame &frame, std::string_view attributes,
+                       PaintServers &paints);
 
 } // namespace vyn::host

@@ -7,6 +7,7 @@
 #include "AtomicFile.h"
 #include "render/ArtElement.h"
 #include "render/PaintServers.h"
+#include "render/SvgMarkup.h"
 #include "svg/SvgzCompression.h"
 
 namespace vyn::host::svg {
@@ -15,10 +16,12 @@ namespace {
 constexpr char kChartLayerTitle[] = "Vyn\xE2\x80\xA2"
                                     "Colors";
 
-// One change to the original bytes: [begin, end) becomes `text`.
+// One change to the original bytes: [begin, end) becomes the pieces of
+// `text`, in order. The chart layer is a few pieces, its art the biggest,
+// so that the art is written where it was made and never copied.
 struct Splice {
     std::size_t begin, end;
-    std::string text;
+    std::vector<std::string> text;
 };
 
 bool blank(std::string_view bytes, std::size_t begin, std::size_t end) {
@@ -87,8 +90,10 @@ std::string idPrefix(const SvgSource &source) {
 
 // The chart layer's element, its first line without indentation and its
 // last line without a line break; every other line starts with `indent`.
-std::string chartLayerElement(const SvgSource &source, const Document &document, const Layer &layer,
-                              const std::string &indent) {
+// `lead` and `trail` go before and after it.
+std::vector<std::string> chartLayerElement(const SvgSource &source, const Document &document,
+                                           const Layer &layer, const std::string &indent, std::string lead,
+                                           std::string trail) {
     const std::string prefix = idPrefix(source);
     PaintServers paints(document, prefix);
     SvgArtWriting writing{.paints = paints,
@@ -100,22 +105,29 @@ std::string chartLayerElement(const SvgSource &source, const Document &document,
     const std::string inner = indent + source.indent;
     std::string art;
     writeLayerArt(document, layer, art, inner, writing);
-    std::string attributes = layerAttributes(document, layer, writing) + " id=\"" + prefix + "chart\"";
 
-    std::string namespaces = " xmlns:inkscape=\"" + std::string(kInkscapeNamespace) + "\"";
-    if (writing.usedSodipodi) namespaces += " xmlns:sodipodi=\"" + std::string(kSodipodiNamespace) + "\"";
-    if (writing.usedTags) namespaces += " xmlns:" + std::string(kVynPrefix) + "=\"" + kVynNamespace + "\"";
-    const std::string start = "<g" + namespaces + attributes;
-    if (art.empty() && paints.empty()) return start + "/>";
+    // The namespaces are known once the art and the layer's own marks are
+    // written.
+    const std::string attributes = layerAttributes(document, layer, writing);
+    std::string start = std::move(lead);
+    start += "<g xmlns:inkscape=\"";
+    start += kInkscapeNamespace;
+    start += '"';
+    if (writing.usedSodipodi) appendAttribute(start, "xmlns:sodipodi", kSodipodiNamespace);
+    if (writing.usedTags) appendAttribute(start, std::string("xmlns:") + kVynPrefix, kVynNamespace);
+    start += attributes;
+    appendAttribute(start, "id", prefix + "chart");
+    if (art.empty() && paints.empty()) return {start + "/>" + trail};
 
     const std::string &nl = source.newline;
-    std::string element = start + ">" + nl;
+    start += ">";
+    start += nl;
     if (!paints.empty()) {
-        element += inner + "<defs>" + nl;
-        paints.writeDefinitions(element, inner + source.indent, source.indent, nl);
-        element += inner + "</defs>" + nl;
+        start += inner + "<defs>" + nl;
+        paints.writeDefinitions(start, inner + source.indent, source.indent, nl);
+        start += inner + "</defs>" + nl;
     }
-    return element + art + indent + "</g>";
+    return {std::move(start), std::move(art), indent + "</g>" + trail};
 }
 
 // The new chart layer, where the old one stood or as the root's last child.
@@ -126,13 +138,16 @@ Splice chartLayerSplice(const SvgSource &source, const Document &document, const
         const std::size_t start = lineStart(bytes, old.begin);
         const std::string indent =
             blank(bytes, start, old.begin) ? bytes.substr(start, old.begin - start) : source.indent;
-        return {old.begin, old.end, chartLayerElement(source, document, layer, indent)};
+        return {old.begin, old.end, chartLayerElement(source, document, layer, indent, "", "")};
     }
     const std::size_t end = std::min(source.rootEndTag, bytes.size());
     const std::size_t start = lineStart(bytes, end);
-    const std::string element = chartLayerElement(source, document, layer, source.indent);
-    if (blank(bytes, start, end)) return {start, start, source.indent + element + source.newline};
-    return {end, end, source.newline + source.indent + element + source.newline};
+    if (blank(bytes, start, end))
+        return {start, start,
+                chartLayerElement(source, document, layer, source.indent, source.indent, source.newline)};
+    return {end, end,
+            chartLayerElement(source, document, layer, source.indent, source.newline + source.indent,
+                              source.newline)};
 }
 
 } // namespace
@@ -162,7 +177,8 @@ void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSi
         // A map whose spans overlap is not followed into the overlap.
         if (splice.begin < copied) continue;
         sink.write(bytes.substr(copied, splice.begin - copied));
-        sink.write(splice.text);
+        for (const std::string &piece : splice.text)
+            sink.write(piece);
         copied = splice.end;
     }
     sink.write(bytes.substr(copied));
