@@ -33,36 +33,64 @@ void appendMarkAttributes(std::string &out, const Art &art, SvgArtWriting &writi
     if (!writing.tagAttributePrefix.empty()) appendTagAttributes(out, art, writing);
 }
 
+bool shown(const Art *art, const SvgArtWriting &writing) {
+    return art && (!(art->attributes & kHidden) || writing.keepHidden);
+}
+
+// Whether a group writes an element. An empty group draws nothing, and
+// leaving it out matters in the chart layer: a build in a new process
+// cannot dispose of the group an earlier run emptied, and it would
+// otherwise pile up, run after run. A tagged one stays, as an empty
+// element, so its tags are not lost. Asked before anything of the group is
+// written, so that what is written is never taken back.
+bool groupHasContent(const Document &document, const Group &group, const SvgArtWriting &writing) {
+    for (ArtId child : group.children) {
+        const Art *art = document.art(child);
+        if (!shown(art, writing)) continue;
+        const Group *inner = art->group();
+        if (!inner || !art->tags.empty() || groupHasContent(document, *inner, writing)) return true;
+    }
+    return false;
+}
+
 void writeGroup(const Document &document, const Art &art, const Group &group, std::string &out,
                 const std::string &indent, SvgArtWriting &writing) {
-    const std::size_t start = out.size();
-    out += indent;
-    out += "<g";
-    appendMarkAttributes(out, art, writing);
-    const std::size_t startTagEnd = out.size();
-    out += '>';
-    out += writing.newline;
-    const std::size_t childrenStart = out.size();
-    const std::string childIndent = indent + writing.indentUnit;
-    for (ArtId child : group.children)
-        writeArtElement(document, child, out, childIndent, writing);
-    // An empty group draws nothing. Leaving it out matters in the chart
-    // layer: a build in a new process cannot dispose of the group an earlier
-    // run emptied, and it would otherwise pile up, run after run. A tagged
-    // one stays, as an empty element, so its tags are not lost.
-    if (out.size() == childrenStart) {
+    if (!groupHasContent(document, group, writing)) {
         if (art.tags.empty()) {
-            out.resize(start);
+            // Nothing is written, but the namespaces its marks would use are
+            // declared all the same, as for every group.
+            writing.scratch.clear();
+            appendMarkAttributes(writing.scratch, art, writing);
             return;
         }
-        out.resize(startTagEnd);
+        out += indent;
+        out += "<g";
+        appendMarkAttributes(out, art, writing);
         out += "/>";
         out += writing.newline;
         return;
     }
     out += indent;
+    out += "<g";
+    appendMarkAttributes(out, art, writing);
+    out += '>';
+    out += writing.newline;
+    const std::string childIndent = indent + writing.indentUnit;
+    for (ArtId child : group.children)
+        writeArtElement(document, child, out, childIndent, writing);
+    out += indent;
     out += "</g>";
     out += writing.newline;
+}
+
+// Moves what is written so far to the writer's pieces once it is big
+// enough: a layer of tens of megabytes is then held once, in pieces, and
+// never copied as one string grows.
+void spillIfBig(std::string &out, SvgArtWriting &writing) {
+    constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+    if (!writing.pieces || out.size() < kPieceBytes) return;
+    writing.pieces->push_back(std::move(out));
+    out.clear();
 }
 
 } // namespace
@@ -70,7 +98,7 @@ void writeGroup(const Document &document, const Art &art, const Group &group, st
 void writeArtElement(const Document &document, ArtId id, std::string &out, const std::string &indent,
                      SvgArtWriting &writing) {
     const Art *art = document.art(id);
-    if (!art || ((art->attributes & kHidden) && !writing.keepHidden)) return;
+    if (!shown(art, writing)) return;
     if (const Group *group = art->group()) {
         writeGroup(document, *art, *group, out, indent, writing);
     } else if (const PathShape *path = art->path()) {
@@ -90,6 +118,7 @@ void writeArtElement(const Document &document, ArtId id, std::string &out, const
         appendTextElement(out, *text, marks, writing.paints);
         out += writing.newline;
     }
+    spillIfBig(out, writing);
 }
 
 std::string layerAttributes(const Document &document, const Layer &layer, SvgArtWriting &writing) {

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Document.h"
 #include "render/PaintServers.h"
@@ -36,6 +37,10 @@ struct SvgArtWriting {
     // Room for an element's attributes while it is written, reused from
     // one element to the next.
     std::string scratch = {};
+    // When set, the text written so far is moved here, in pieces of about a
+    // mebibyte, as it grows: the whole text is then these pieces followed by
+    // what is left in the output string.
+    std::vector<std::string> *pieces = nullptr;
 };
 
 inline constexpr char kSvgNamespace[] = "http://www.w3.org/2000/svg";

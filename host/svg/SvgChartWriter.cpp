@@ -103,8 +103,12 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
                           .markLocks = true,
                           .tagAttributePrefix = std::string(kVynPrefix) + ":" + kVynTagAttributePrefix};
     const std::string inner = indent + source.indent;
-    std::string art;
-    writeLayerArt(document, layer, art, inner, writing);
+    std::vector<std::string> art;
+    writing.pieces = &art;
+    std::string rest;
+    writeLayerArt(document, layer, rest, inner, writing);
+    art.push_back(std::move(rest));
+    const bool noArt = std::all_of(art.begin(), art.end(), [](const std::string &s) { return s.empty(); });
 
     // The namespaces are known once the art and the layer's own marks are
     // written.
@@ -117,7 +121,7 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
     if (writing.usedTags) appendAttribute(start, std::string("xmlns:") + kVynPrefix, kVynNamespace);
     start += attributes;
     appendAttribute(start, "id", prefix + "chart");
-    if (art.empty() && paints.empty()) return {start + "/>" + trail};
+    if (noArt && paints.empty()) return {start + "/>" + trail};
 
     const std::string &nl = source.newline;
     start += ">";
@@ -127,7 +131,9 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
         paints.writeDefinitions(start, inner + source.indent, source.indent, nl);
         start += inner + "</defs>" + nl;
     }
-    return {std::move(start), std::move(art), indent + "</g>" + trail};
+    art.insert(art.begin(), std::move(start));
+    art.push_back(indent + "</g>" + trail);
+    return art;
 }
 
 // The new chart layer, where the old one stood or as the root's last child.

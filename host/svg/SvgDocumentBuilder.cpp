@@ -395,7 +395,11 @@ void Builder::walkShape(pugi::xml_node element, std::string_view kind, ArtId par
         diagnostics_.warn(WarningKind::Value, offsetOf(data) + *outline.errorAt,
                           "the path data is not understood from here on; the path is drawn up to here");
     }
-    const std::optional<Box> box = boundingBox(outline);
+    // Only a paint server can be measured in the box (objectBoundingBox):
+    // the box of a shape painted with colours is never needed.
+    const bool server =
+        style.fill.kind == PaintValue::Kind::Url || style.stroke.kind == PaintValue::Kind::Url;
+    const std::optional<Box> box = server ? boundingBox(outline) : std::nullopt;
     const Affine toDocument = kFlip * ctm;
     Paint fill = paints_->paint(style.fill, style.color, box, toDocument);
     Paint stroke = paints_->paint(style.stroke, style.color, box, toDocument);
