@@ -51,10 +51,13 @@ Splice cut(std::string_view bytes, ByteSpan span) {
 
 bool inside(ByteSpan outer, ByteSpan inner) { return outer.begin <= inner.begin && inner.end <= outer.end; }
 
-bool anyArtLeft(const Document &document, const SourceElement &element) {
-    // An element that made no art is none of the writer's business.
-    return element.art.empty() || std::any_of(element.art.begin(), element.art.end(),
-                                              [&](ArtId id) { return document.art(id) != nullptr; });
+bool anyArtLeft(const Document &document, const SvgSource &source, const SourceElement &element) {
+    // An element that made no art is none of the writer's business, nor is
+    // one whose stretch of the art is not all there.
+    if (element.artCount == 0 || std::size_t{element.firstArt} + element.artCount > source.art.size())
+        return true;
+    const std::span<const ArtId> art = source.artOf(element);
+    return std::any_of(art.begin(), art.end(), [&](ArtId id) { return document.art(id) != nullptr; });
 }
 
 const Layer *chartLayerOf(const Document &document) {
@@ -163,7 +166,7 @@ void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSi
     const auto within = [&](ByteSpan s) { return s.begin <= s.end && s.end <= bytes.size(); };
     std::vector<Splice> splices;
     for (const SourceElement &element : source.elements) {
-        if (!within(element.span) || anyArtLeft(document, element)) continue;
+        if (!within(element.span) || anyArtLeft(document, source, element)) continue;
         // The old chart layer goes whole.
         if (source.chartLayer && inside(*source.chartLayer, element.span)) continue;
         splices.push_back(cut(bytes, element.span));

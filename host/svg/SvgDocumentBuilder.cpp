@@ -90,7 +90,9 @@ class Builder {
     bool openSource(pugi::xml_node element);
     void closeSource(bool opened);
     void record(ArtId id) {
-        if (source_) built_.elements[*source_].art.push_back(id);
+        if (!source_) return;
+        built_.elementArt.push_back(id);
+        ++built_.elements[*source_].artCount;
     }
 
     pugi::xml_node find(std::string_view id);
@@ -306,14 +308,15 @@ void Builder::tally(const SpecifiedStyle &style) {
 bool Builder::openSource(pugi::xml_node element) {
     if (source_ || inChartLayer_) return false;
     const std::size_t begin = offsetOf(element);
-    built_.elements.push_back({parsed_.spans.at(begin), {}});
+    built_.elements.push_back(
+        {parsed_.spans.at(begin), static_cast<std::uint32_t>(built_.elementArt.size()), 0});
     source_ = built_.elements.size() - 1;
     return true;
 }
 
 void Builder::closeSource(bool opened) {
     if (!opened) return;
-    if (built_.elements.back().art.empty()) built_.elements.pop_back();
+    if (built_.elements.back().artCount == 0) built_.elements.pop_back();
     source_.reset();
 }
 
@@ -526,6 +529,7 @@ BuiltSvg Builder::run() {
     // About one art object, and at most one source element, per element.
     document_.reserveArt(parsed_.spans.spans.size());
     built_.elements.reserve(parsed_.spans.spans.size());
+    built_.elementArt.reserve(parsed_.spans.spans.size());
     try {
         survey();
         readArtboard();
@@ -533,6 +537,7 @@ BuiltSvg Builder::run() {
     } catch (const SvgRefusal &refusal) {
         built_.error = diagnostics_.errorAt(refusal.offset, refusal.reason);
         built_.elements.clear();
+        built_.elementArt.clear();
         built_.chartLayer.reset();
         return std::move(built_);
     }

@@ -27,6 +27,7 @@ struct BuiltSvg {
     std::optional<Document> document; // none: `error` says why
     std::string error;
     std::vector<SourceElement> elements;
+    std::vector<ArtId> elementArt; // the elements' art (SvgSource::art)
     std::optional<ByteSpan> chartLayer;
     std::size_t selected = 0;
 };

@@ -10,6 +10,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,20 +36,34 @@ struct ByteSpan {
 
 // One element of the file that became art. An element may become several
 // art objects (a <use> of a group, a text with differently painted tspans);
-// the writer removes the element only when all of them are gone.
+// the writer removes the element only when all of them are gone. Its art
+// is a stretch of SvgSource::art: one array for the whole file, not one per
+// element.
 struct SourceElement {
-    ByteSpan span;            // the whole element, start tag to end tag
-    std::vector<ArtId> art;   // the art made from it
+    ByteSpan span;              // the whole element, start tag to end tag
+    std::uint32_t firstArt = 0; // where its art starts in SvgSource::art
+    std::uint32_t artCount = 0; // how many art objects were made from it
 };
 
 struct SvgSource {
-    std::string bytes;                       // the file, decompressed
-    bool gzipped = false;                    // read from .svgz: write back compressed
-    std::vector<SourceElement> elements;     // in document order, spans never overlap
-    std::optional<ByteSpan> chartLayer;      // an earlier run's chart layer, whole
-    std::size_t rootEndTag = 0;              // offset of the root's "</svg>"
-    std::string newline = "\n";              // the file's own line ending
-    std::string indent = "  ";               // one level of the file's indentation
+    std::string bytes;                   // the file, decompressed
+    bool gzipped = false;                // read from .svgz: write back compressed
+    std::vector<SourceElement> elements; // in document order, spans never overlap
+    std::vector<ArtId> art;              // the elements' art, element after element
+    std::optional<ByteSpan> chartLayer;  // an earlier run's chart layer, whole
+    std::size_t rootEndTag = 0;          // offset of the root's "</svg>"
+    std::string newline = "\n";          // the file's own line ending
+    std::string indent = "  ";           // one level of the file's indentation
+
+    std::span<const ArtId> artOf(const SourceElement &element) const {
+        return std::span<const ArtId>(art).subspan(element.firstArt, element.artCount);
+    }
+    // Adds an element made of `made`, after every other.
+    void addElement(ByteSpan span, std::span<const ArtId> made) {
+        elements.push_back(
+            {span, static_cast<std::uint32_t>(art.size()), static_cast<std::uint32_t>(made.size())});
+        art.insert(art.end(), made.begin(), made.end());
+    }
 };
 
 } // namespace vyn::host::svg

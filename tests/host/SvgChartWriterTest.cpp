@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 #include <zlib.h>
 
+#include <array>
 #include <set>
 
 #include "support/FileText.h"
@@ -76,9 +77,9 @@ struct Drawing {
     SvgSource source(const std::string &newline = "\n") const {
         SvgSource s;
         s.bytes = bytes;
-        s.elements = {{span("<rect id=\"keep\""), {keep}},
-                      {span("<circle id=\"gone\""), {gone}},
-                      {span("<use id=\"pair\""), {pairFirst, pairSecond}}};
+        s.addElement(span("<rect id=\"keep\""), std::array{keep});
+        s.addElement(span("<circle id=\"gone\""), std::array{gone});
+        s.addElement(span("<use id=\"pair\""), std::array{pairFirst, pairSecond});
         s.rootEndTag = bytes.rfind("</svg>");
         s.newline = newline;
         return s;
