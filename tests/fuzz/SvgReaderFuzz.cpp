@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::size_t previousEnd = 0;
     for (const SourceElement &element : source.elements) {
         if (element.span.begin < previousEnd || element.span.end > source.bytes.size() ||
-            element.span.begin >= element.span.end || source.bytes[element.span.begin] != '<')
+            element.span.begin >= element.span.end || source.bytes[element.span.begin] != '<' ||
+            element.artCount == 0 || std::size_t{element.firstArt} + element.artCount > source.art.size())
             std::abort();
         previousEnd = element.span.end;
     }
