@@ -7,7 +7,7 @@
 #pragma once
 
 #include <cstddef>
-#include <map>
+#include <unordered_map>
 #include <optional>
 
 #include "ASTypes.h"
@@ -41,7 +41,7 @@ class BlockAllocator {
         std::size_t size;
         SPPluginRef owner;
     };
-    std::map<void *, Block> live_;
+    std::unordered_map<void *, Block> live_; // by address: O(1) per allocation and free
     std::optional<std::size_t> failAfter_;
     std::size_t total_ = 0;
 };
