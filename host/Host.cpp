@@ -115,6 +115,7 @@ void Host::shutdown() {
     if (!plugins_) return;
     for (LoadedPlugin *plugin : plugins_->all())
         plugins_->shutdown(*plugin);
+    preferences_->savePending();
     auto warn = [this](const std::string &text) { frontend_->show(FrontendEvent::Kind::Warning, text); };
     if (int n = registry_->outstanding()) warn(std::to_string(n) + " suite acquisition(s) still outstanding");
     if (std::size_t n = strings_->live()) warn(std::to_string(n) + " Unicode string(s) never disposed of");

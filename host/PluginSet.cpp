@@ -14,6 +14,7 @@
 #include "MenuModel.h"
 #include "ModuleFile.h"
 #include "NotifierModel.h"
+#include "Preferences.h"
 #include "Trace.h"
 #include "dialog/DialogEngine.h"
 
@@ -77,6 +78,11 @@ std::string LoadFailure::sentence() const {
 }
 
 PluginSet::PluginSet(Host &host) : host_(host) {}
+
+PluginSet::MessageScope::MessageScope(PluginSet &set, LoadedPlugin *plugin)
+    : set_(set), preferences_(set.host_.preferences()) {
+    set_.calling_.push_back(plugin);
+}
 
 PluginSet::~PluginSet() {
     for (auto &p : plugins_)

@@ -16,6 +16,7 @@
 
 #include "BundleResources.h"
 #include "HandleTable.h"
+#include "Preferences.h"
 #include "SPMessages.h"
 
 namespace vyn::host {
@@ -95,15 +96,17 @@ class PluginSet {
 
     // Marks the host as inside a message to `plugin` (null: to no plug-in,
     // as tests do when they drive suites with C procedures of their own).
+    // The preferences put inside are saved when the outermost scope ends.
     class MessageScope {
       public:
-        MessageScope(PluginSet &set, LoadedPlugin *plugin) : set_(set) { set_.calling_.push_back(plugin); }
+        MessageScope(PluginSet &set, LoadedPlugin *plugin);
         ~MessageScope() { set_.calling_.pop_back(); }
         MessageScope(const MessageScope &) = delete;
         MessageScope &operator=(const MessageScope &) = delete;
 
       private:
         PluginSet &set_;
+        Preferences::Batch preferences_;
     };
     std::vector<LoadedPlugin *> all() const;
 

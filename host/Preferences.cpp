@@ -75,6 +75,23 @@ void Preferences::put(std::string_view prefix, std::string_view key, PreferenceV
         throw std::invalid_argument("a real that is not a finite number cannot be stored");
     if (!loaded_) load();
     values_[std::string(prefix)].insert_or_assign(std::string(key), std::move(value));
+    pending_ = true;
+    if (batchDepth_ == 0) savePending();
+}
+
+Preferences::Batch::~Batch() {
+    if (--preferences_.batchDepth_ > 0) return;
+    try {
+        preferences_.savePending();
+    } catch (const std::exception &e) {
+        // Nothing may leave a destructor: this is kept as any failed save.
+        preferences_.saveFailed(e.what());
+    }
+}
+
+void Preferences::savePending() {
+    if (!pending_) return;
+    pending_ = false;
     save();
 }
 
@@ -121,7 +138,10 @@ void Preferences::save() {
         unsaved_.clear();
         return;
     }
-    const std::string reason = failure->reason();
+    saveFailed(failure->reason());
+}
+
+void Preferences::saveFailed(const std::string &reason) {
     unsaved_ = "cannot write " + file_.string() + ": " + reason;
     if (reason != saveFailure_)
         warn_("cannot write preferences " + file_.string() + ": " + reason +

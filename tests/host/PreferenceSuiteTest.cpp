@@ -1,8 +1,8 @@
 // AI Preference through the table the registry hands out, over a
 // preferences file in a temporary folder: what one run puts, the next run
 // reads back exactly; a get finds only a value of its own kind; a file that
-// cannot be used is reported, set aside and never lost; a save that fails is
-// reported.
+// cannot be used is reported, set aside and never lost; the puts of one
+// message are written once, when it returns; a save that fails is reported.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -24,6 +24,7 @@
 #include "AIPreference.h"
 #include "Frontend.h"
 #include "Host.h"
+#include "PluginSet.h"
 #include "Preferences.h"
 #include "support/FileFaults.h"
 #include "support/FileText.h"
@@ -349,6 +350,62 @@ TEST_F(PreferenceSuite, ASaveThatFailsIsReportedOnceAndTheValuesStayForTheRun) {
         EXPECT_EQ(run.prefs->GetRealPreference(kPrefix, "CorpsCase", &value), kNoErr);
         EXPECT_EQ(value, 14.0);
     }
+}
+
+TEST_F(PreferenceSuite, PutsInsideAMessageAreWrittenOnceWhenTheOutermostReturns) {
+    PreferenceRun run(file);
+    ASSERT_EQ(run.prefs->PutRealPreference(kPrefix, "CorpsCase", 12.0), kNoErr);
+    const std::string before = readFile(file);
+    ASSERT_NE(before.find("\"CorpsCase\": 12.0"), std::string::npos) << "outside a message: at once";
+    {
+        PluginSet::MessageScope menuCommand(run.host.plugins(), nullptr);
+        ASSERT_EQ(run.prefs->PutRealPreference(kPrefix, "CorpsCase", 14.0), kNoErr);
+        EXPECT_EQ(readFile(file), before);
+        {
+            PluginSet::MessageScope notifier(run.host.plugins(), nullptr);
+            ASSERT_EQ(run.prefs->PutBooleanPreference(kPrefix, "CaseMotifs", 1), kNoErr);
+        }
+        EXPECT_EQ(readFile(file), before) << "an inner message leaves the save to the outer one";
+        ASSERT_EQ(run.prefs->PutStringPreference(kPrefix, "PoliceCase", "Arial"), kNoErr);
+        AIDouble value = 0;
+        EXPECT_EQ(run.prefs->GetRealPreference(kPrefix, "CorpsCase", &value), kNoErr);
+        EXPECT_EQ(value, 14.0) << "a get sees the put before it is written";
+        EXPECT_EQ(readFile(file), before);
+    }
+    const std::string after = readFile(file);
+    for (const char *member : {"\"CorpsCase\": 14.0", "\"CaseMotifs\": true", "\"PoliceCase\": \"Arial\""})
+        EXPECT_NE(after.find(member), std::string::npos) << member << " in " << after;
+    EXPECT_TRUE(run.host.preferences().unsaved().empty());
+    EXPECT_TRUE(run.warnings().empty());
+}
+
+TEST_F(PreferenceSuite, ASaveThatFailsAtTheEndOfAMessageIsReportedOnceAndKnown) {
+    const fs::path target = folder / "absent" / "preferences.json";
+    PreferenceRun run(target);
+    const std::vector<std::string> warning{
+        "cannot write preferences " + target.string() +
+        ": No such file or directory; the values are kept for this run only"};
+    for (int message = 0; message < 2; ++message) {
+        {
+            PluginSet::MessageScope inside(run.host.plugins(), nullptr);
+            const std::size_t heard = run.warnings().size();
+            ASSERT_EQ(run.prefs->PutRealPreference(kPrefix, "CorpsCase", 14.0), kNoErr);
+            ASSERT_EQ(run.prefs->PutBooleanPreference(kPrefix, "CaseMotifs", 0), kNoErr);
+            EXPECT_EQ(run.warnings().size(), heard) << "nothing is written before the message returns";
+        }
+        EXPECT_EQ(run.warnings(), warning) << "message " << message;
+        EXPECT_EQ(run.host.preferences().unsaved(),
+                  "cannot write " + target.string() + ": No such file or directory");
+    }
+
+    // Once the folder is there, the next message's save puts it right.
+    fs::create_directory(target.parent_path());
+    {
+        PluginSet::MessageScope inside(run.host.plugins(), nullptr);
+        ASSERT_EQ(run.prefs->PutRealPreference(kPrefix, "EcartCases", 3.0), kNoErr);
+    }
+    EXPECT_TRUE(run.host.preferences().unsaved().empty());
+    EXPECT_NE(readFile(target).find("\"CorpsCase\": 14.0"), std::string::npos);
 }
 
 // Sets an environment variable for the life of the object (unsets it for
