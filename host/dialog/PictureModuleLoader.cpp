@@ -2,7 +2,10 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <stdexcept>
+
+#include "platform/PlatformReceiver.h"
 
 namespace vyn::host {
 namespace {
@@ -45,10 +48,21 @@ const VynPictureModule &moduleOf(const Loaded &loaded) {
     return *loaded.module;
 }
 
+// The module beside libvyn_platform.so, as the system loader found that.
+// Not the bare name: the system loader searches the run path of the code
+// that calls dlopen, and under the address sanitizer that is the
+// sanitizer's own library.
+std::string besideThePlatform() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void *>(&vyn_platform_set_beep_receiver), &info) || !info.dli_fname)
+        return kVynPictureModuleName;
+    return (std::filesystem::path(info.dli_fname).parent_path() / kVynPictureModuleName).string();
+}
+
 } // namespace
 
 const VynPictureModule &pictureModule() {
-    static const Loaded loaded = opened(kVynPictureModuleName);
+    static const Loaded loaded = opened(besideThePlatform());
     return moduleOf(loaded);
 }
 

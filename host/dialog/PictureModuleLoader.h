@@ -11,12 +11,12 @@
 
 namespace vyn::host {
 
-// The module libvyn_picture.so, found as the system loader finds the
-// programs' shared libraries (their run path holds the build folder). It is
-// opened once, by the first call from any thread, and stays open until the
-// process ends. Throws std::runtime_error("cannot load the picture renderer
-// libvyn_picture.so: <why>") when it cannot be opened, lacks its entry
-// point or is of another version; every later call throws the same.
+// The module libvyn_picture.so in the folder libvyn_platform.so was loaded
+// from. It is opened once, by the first call from any thread, and stays open
+// until the process ends. Throws std::runtime_error("cannot load the picture
+// renderer FOLDER/libvyn_picture.so: <why>") when it cannot be opened, lacks
+// its entry point or is of another version; every later call throws the
+// same.
 const VynPictureModule &pictureModule();
 
 // Opens `module`, a library name or a path, as pictureModule() opens the
