@@ -1,12 +1,10 @@
 #include "dialog/DialogLook.h"
 
-#include <cairo.h>
-
 #include <cmath>
 #include <cstdio>
-#include <memory>
 
 #include "ADMDrawer.h"
+#include "dialog/PictureModuleLoader.h"
 
 namespace vyn::host {
 namespace {
@@ -44,15 +42,7 @@ FontLook fontLook(int code) {
 
 double textWidth(const std::string &utf8, int code) {
     const FontLook f = fontLook(code);
-    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1), cairo_surface_destroy);
-    std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(surface.get()), cairo_destroy);
-    cairo_select_font_face(cr.get(), f.family, f.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                           f.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr.get(), f.size);
-    cairo_text_extents_t extents{};
-    cairo_text_extents(cr.get(), utf8.c_str(), &extents);
-    return extents.x_advance;
+    return pictureModule().textAdvance(utf8.c_str(), f.family, f.size, f.bold, f.italic);
 }
 
 ADMRGBColor interfaceColour(int code) {

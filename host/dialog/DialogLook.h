@@ -22,7 +22,8 @@ struct FontLook {
 // An unknown code gives the default font (code 0).
 FontLook fontLook(int code);
 // The advance of `utf8` set in interface font `code`, in pixels, as the
-// picture renderer's fonts measure it.
+// picture renderer's fonts measure it. Throws std::runtime_error when the
+// picture module cannot be loaded (PictureModuleLoader.h).
 double textWidth(const std::string &utf8, int code);
 // An unknown code gives black.
 ADMRGBColor interfaceColour(int code);

@@ -1,7 +1,5 @@
 #include "dialog/DialogRenderer.h"
 
-#include <cairo.h>
-#include <librsvg/rsvg.h>
 #include <pugixml.hpp>
 
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "DecimalText.h"
 #include "AtomicFile.h"
 #include "dialog/DialogLook.h"
+#include "dialog/PictureModuleLoader.h"
 
 namespace vyn::host {
 namespace {
@@ -298,30 +297,6 @@ std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings
     return out + "</g>\n";
 }
 
-// ---- librsvg and cairo ---------------------------------------------------
-
-struct GObjectUnref {
-    void operator()(RsvgHandle *h) const { g_object_unref(h); }
-};
-struct SurfaceDestroy {
-    void operator()(cairo_surface_t *s) const { cairo_surface_destroy(s); }
-};
-struct ContextDestroy {
-    void operator()(cairo_t *c) const { cairo_destroy(c); }
-};
-
-std::runtime_error rsvgError(const char *what, GError *error) {
-    std::string text = std::string(what) + (error ? std::string(": ") + error->message : std::string());
-    if (error) g_error_free(error);
-    return std::runtime_error(text);
-}
-
-cairo_status_t appendBytes(void *closure, const unsigned char *data, unsigned int length) {
-    auto *out = static_cast<std::vector<unsigned char> *>(closure);
-    out->insert(out->end(), data, data + length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
 } // namespace
 
 std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &drawings) {
@@ -352,26 +327,15 @@ std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &dra
 }
 
 std::vector<unsigned char> svgToPng(const std::string &svg, double scale) {
-    GError *error = nullptr;
-    std::unique_ptr<RsvgHandle, GObjectUnref> handle(
-        rsvg_handle_new_from_data(reinterpret_cast<const guint8 *>(svg.data()), svg.size(), &error));
-    if (!handle) throw rsvgError("the picture's SVG cannot be read", error);
-    double width = 0, height = 0;
-    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))
-        throw std::runtime_error("the picture's SVG has no size");
-    const int pw = static_cast<int>(std::ceil(width * scale)),
-              ph = static_cast<int>(std::ceil(height * scale));
-    std::unique_ptr<cairo_surface_t, SurfaceDestroy> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(pw, 1), std::max(ph, 1)));
-    std::unique_ptr<cairo_t, ContextDestroy> cr(cairo_create(surface.get()));
-    cairo_scale(cr.get(), scale, scale);
-    RsvgRectangle viewport{0, 0, width, height};
-    if (!rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &error))
-        throw rsvgError("the picture cannot be drawn", error);
-    std::vector<unsigned char> png;
-    if (cairo_surface_write_to_png_stream(surface.get(), appendBytes, &png) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("the picture cannot be encoded as PNG");
-    return png;
+    const VynPictureModule &module = pictureModule();
+    unsigned char *png = nullptr;
+    std::size_t length = 0;
+    char *failure = nullptr;
+    const bool drawn = module.svgToPng(svg.data(), svg.size(), scale, &png, &length, &failure);
+    const std::unique_ptr<void, void (*)(void *)> pngHeld(png, module.release),
+        failureHeld(failure, module.release);
+    if (!drawn) throw std::runtime_error(failure ? failure : "the picture cannot be drawn: out of memory");
+    return {png, png + length};
 }
 
 void writePicture(const std::string &svg, const std::filesystem::path &file, double pngScale) {

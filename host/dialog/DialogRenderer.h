@@ -5,7 +5,8 @@
 // dialog's drawing procedure drew, then every item in creation order, drawn
 // by its kind or, for an item with a drawing procedure, by what that
 // procedure recorded (clipped to the item). One SVG user unit is one dialog
-// pixel. PNG pictures go through librsvg and cairo.
+// pixel. PNG pictures go through librsvg and cairo, in the picture module
+// (PictureModuleLoader.h).
 // See docs/host-behaviour.md, "Dialog pictures".
 #pragma once
 
@@ -22,10 +23,13 @@ namespace vyn::host {
 inline constexpr int kTitleBarHeight = 22;
 inline constexpr int kFrameWidth = 1;
 
+// Text is measured to fit its item (textWidth), so this throws as svgToPng
+// does when the picture module cannot be loaded.
 std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &drawings);
 
 // The SVG document drawn at `scale` times its own size, as PNG bytes.
-// Throws std::runtime_error with librsvg's reason when the SVG cannot be read.
+// Throws std::runtime_error with librsvg's reason when the SVG cannot be read,
+// or with the loader's when the picture module cannot be loaded.
 std::vector<unsigned char> svgToPng(const std::string &svg, double scale);
 
 // Writes `svg` to `file`, as SVG text or, for a name ending in .png, as a

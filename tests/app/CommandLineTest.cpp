@@ -42,10 +42,12 @@ std::string saidSomething(const std::string &err) {
 class VyncolorsTest : public ::testing::Test {
   protected:
     // Runs with a configuration folder of its own, so that no preference of
-    // the person running the tests is read or written.
-    Outcome run(const std::string &args) {
-        std::string command = "XDG_CONFIG_HOME='" + dir.string() + "' '" + VYNCOLORS_EXE + "' " + args +
-                              " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+    // the person running the tests is read or written; `environment` holds
+    // more NAME=VALUE words for the program.
+    Outcome run(const std::string &args, const std::string &environment = "") {
+        std::string command = "XDG_CONFIG_HOME='" + dir.string() + "' " + environment + " '" + VYNCOLORS_EXE +
+                              "' " + args + " >'" + (dir / "out").string() + "' 2>'" +
+                              (dir / "err").string() + "'";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"), readFile(dir / "err")};
     }
@@ -64,6 +66,18 @@ TEST_F(VyncolorsTest, HelpIsTheManual) {
     while (std::getline(lines, line))
         EXPECT_NE(manual.find(line.empty() ? "\n\n" : "    " + line + "\n"), std::string::npos)
             << "the manual lacks the help line: " << line;
+}
+
+// librsvg, cairo and the libraries they pull in take the system loader tens
+// of milliseconds to map: a run that draws no picture must not load them.
+TEST_F(VyncolorsTest, OnlyARunThatDrawsAPictureLoadsThePictureLibraries) {
+    const std::string input = "'" VYN_SOURCE_DIR "/examples/illustration.svg' -o ";
+    Outcome svg = run(input + "'" + (dir / "chart.svg").string() + "'", "LD_DEBUG=files");
+    EXPECT_EQ(svg.status, 0) << saidSomething(svg.err);
+    EXPECT_EQ(svg.err.find("librsvg"), std::string::npos);
+    Outcome png = run(input + "'" + (dir / "chart.png").string() + "'", "LD_DEBUG=files");
+    EXPECT_EQ(png.status, 0) << saidSomething(png.err);
+    EXPECT_NE(png.err.find("librsvg"), std::string::npos);
 }
 
 TEST_F(VyncolorsTest, ListsTheMenusThePlugInInstalls) {
