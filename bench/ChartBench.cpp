@@ -18,11 +18,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "AIArt.h"
+#include "BenchOptions.h"
 #include "AIPathStyle.h"
 #include "ChartDocument.h"
 #include "DocumentHandles.h"
@@ -38,11 +38,8 @@ namespace {
 using namespace vyn;
 using Clock = std::chrono::steady_clock;
 
-struct Options {
-    std::vector<std::size_t> shapes{10000, 50000};
-    std::vector<std::size_t> paints{10, 1000};
-    int runs = 1;
-    std::uint64_t seed = 1;
+struct Options : bench::SizeOptions {
+    Options() { runs = 1; }
     unsigned limit = 120; // seconds per size
     bool calls = false;   // list the host calls of each build
 };
@@ -56,42 +53,13 @@ struct Figures {
     std::size_t artCount = 0;
 };
 
-// "1e4,5e4" -> {10000, 50000}
-std::vector<std::size_t> numbers(const char *text) {
-    std::vector<std::size_t> out;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, ',');)
-        out.push_back(static_cast<std::size_t>(std::strtod(item.c_str(), nullptr)));
-    return out;
-}
-
 Options parse(int argc, char **argv) {
     Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const char *next = i + 1 < argc ? argv[i + 1] : "";
-        if (a == "--shapes")
-            o.shapes = numbers(next), ++i;
-        else if (a == "--paints")
-            o.paints = numbers(next), ++i;
-        else if (a == "--runs")
-            o.runs = std::max(1, std::atoi(next)), ++i;
-        else if (a == "--seed")
-            o.seed = std::strtoull(next, nullptr, 10), ++i;
-        else if (a == "--limit")
-            o.limit = static_cast<unsigned>(std::atoi(next)), ++i;
-        else if (a == "--calls")
-            o.calls = true;
-        else if (a == "--full") {
-            o.shapes = {10000, 50000, 100000, 200000};
-            o.paints = {10, 1000, 10000, 50000};
-        } else {
-            std::fprintf(stderr,
-                         "usage: chart_bench [--shapes N,...] [--paints P,...] [--full] [--runs K] [--seed S]"
-                         " [--limit SECONDS] [--calls]\n");
-            std::exit(2);
-        }
-    }
+    CLI::App app{"Times the chart build on generated drawings, each size in a child process of its own."};
+    bench::addSizeOptions(app, o);
+    app.add_option("--limit", o.limit, "seconds a size may take before it is stopped")->capture_default_str();
+    app.add_flag("--calls", o.calls, "list the host calls of each build, per operation");
+    bench::parseOrExit(app, argc, argv);
     return o;
 }
 

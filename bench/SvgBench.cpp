@@ -4,7 +4,7 @@
 //
 // Each command runs K times per size; the table shows medians. Peak memory
 // is the child's maximum resident set (wait4). When vyncolors prints
-// "timing: PHASE SECONDS" lines on standard error (its proposed --timings
+// "timing: PHASE SECONDS" lines on standard error (its --timings
 // flag), their medians are shown per phase. When vyncolors cannot read the
 // drawing, the table says so and shows xmllint alone.
 //
@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchOptions.h"
 #include "SvgDrawing.h"
 
 namespace {
@@ -34,11 +35,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-struct Options {
-    std::vector<std::size_t> shapes{10000, 50000};
-    std::vector<std::size_t> paints{10, 1000};
-    int runs = 3;
-    std::uint64_t seed = 1;
+struct Options : vyn::bench::SizeOptions {
     std::string vyncolors = VYNCOLORS_EXE;
     std::string keep; // a folder to leave the drawings in; empty: a temporary one, removed
 };
@@ -50,41 +47,13 @@ struct Run {
     std::string errors;
 };
 
-// "1e4,5e4" -> {10000, 50000}
-std::vector<std::size_t> numbers(const char *text) {
-    std::vector<std::size_t> out;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, ',');)
-        out.push_back(static_cast<std::size_t>(std::strtod(item.c_str(), nullptr)));
-    return out;
-}
-
 Options parse(int argc, char **argv) {
     Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const char *next = i + 1 < argc ? argv[i + 1] : "";
-        if (a == "--shapes")
-            o.shapes = numbers(next), ++i;
-        else if (a == "--paints")
-            o.paints = numbers(next), ++i;
-        else if (a == "--runs")
-            o.runs = std::max(1, std::atoi(next)), ++i;
-        else if (a == "--seed")
-            o.seed = std::strtoull(next, nullptr, 10), ++i;
-        else if (a == "--vyncolors")
-            o.vyncolors = next, ++i;
-        else if (a == "--keep")
-            o.keep = next, ++i;
-        else if (a == "--full") {
-            o.shapes = {10000, 50000, 100000, 200000};
-            o.paints = {10, 1000, 10000, 50000};
-        } else {
-            std::fprintf(stderr, "usage: svg_bench [--shapes N,...] [--paints P,...] [--full] [--runs K]"
-                                 " [--seed S] [--vyncolors PATH] [--keep DIR]\n");
-            std::exit(2);
-        }
-    }
+    CLI::App app{"Times vyncolors FILE -o OUT.svg against xmllint --noout FILE on generated drawings."};
+    vyn::bench::addSizeOptions(app, o);
+    app.add_option("--vyncolors", o.vyncolors, "the program to time")->capture_default_str();
+    app.add_option("--keep", o.keep, "a folder to leave the drawings in (default: a temporary one, removed)");
+    vyn::bench::parseOrExit(app, argc, argv);
     return o;
 }
 

@@ -55,24 +55,22 @@ bool groupHasContent(const Document &document, const Group &group, const SvgArtW
 
 void writeGroup(const Document &document, const Art &art, const Group &group, std::string &out,
                 const std::string &indent, SvgArtWriting &writing) {
-    if (!groupHasContent(document, group, writing)) {
-        if (art.tags.empty()) {
-            // Nothing is written, but the namespaces its marks would use are
-            // declared all the same, as for every group.
-            writing.scratch.clear();
-            appendMarkAttributes(writing.scratch, art, writing);
-            return;
-        }
-        out += indent;
-        out += "<g";
-        appendMarkAttributes(out, art, writing);
-        out += "/>";
-        out += writing.newline;
+    const bool content = groupHasContent(document, group, writing);
+    if (!content && art.tags.empty()) {
+        // Nothing is written, but the namespaces its marks would use are
+        // declared all the same, as for every group.
+        writing.scratch.clear();
+        appendMarkAttributes(writing.scratch, art, writing);
         return;
     }
     out += indent;
     out += "<g";
     appendMarkAttributes(out, art, writing);
+    if (!content) {
+        out += "/>";
+        out += writing.newline;
+        return;
+    }
     out += '>';
     out += writing.newline;
     const std::string childIndent = indent + writing.indentUnit;
