@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <fstream>
-#include <sstream>
 
 #include "BlockAllocator.h"
 #include "ChartRows.h"
@@ -13,6 +12,7 @@
 #include "FaultPlan.h"
 #include "Host.h"
 #include "Run.h"
+#include "app/InProcessRun.h"
 #include "document/JsonDocumentReader.h"
 #include "model/Document.h"
 #include "support/FileText.h"
@@ -43,24 +43,14 @@ const std::string kTwoPaints = documentWith(R"({"title": "Art", "art": [)" + squ
 
 enum class Trouble { None, OutOfMemoryAfterRowZero };
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using Outcome = app::test::RunOutcome;
 
 class ChartBuildFlow : public ::testing::Test {
   protected:
     Outcome run(const std::string &document, std::vector<std::string> args, Trouble trouble = Trouble::None) {
         std::ofstream(input, std::ios::trunc) << document;
-        args.insert(args.begin(), {"vyncolors", "--prefs", (folder / "prefs.json").string(), input.string()});
-        std::vector<const char *> argv;
-        for (const auto &a : args)
-            argv.push_back(a.c_str());
-        ParsedCommandLine parsed =
-            parseCommandLine(static_cast<int>(argv.size()), argv.data(), VYN_PLUGINS_DIR);
-        if (!parsed.options) return {-1, "", parsed.error};
-        std::ostringstream out, err;
-        const int status = app::run(*parsed.options, out, err, [trouble](Host &host) {
+        args.insert(args.begin(), {"--prefs", (folder / "prefs.json").string(), input.string()});
+        return app::test::runArguments(std::move(args), [trouble](Host &host) {
             if (trouble != Trouble::OutOfMemoryAfterRowZero) return;
             // The build's query for the art to examine comes once its head
             // entry and index are made: from there, no more memory.
@@ -72,7 +62,6 @@ class ChartBuildFlow : public ::testing::Test {
                                           return false;
                                       });
         });
-        return {status, out.str(), err.str()};
     }
 
     void SetUp() override { std::ofstream(output) << "old"; }

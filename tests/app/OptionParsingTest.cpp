@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "app/InProcessRun.h"
 #include "support/TempFolder.h"
 
 namespace vyn::app {
@@ -14,13 +15,7 @@ namespace {
 
 constexpr double kMillimetre = 72.0 / 25.4;
 
-ParsedCommandLine parse(std::vector<std::string> args) {
-    args.insert(args.begin(), "vyncolors");
-    std::vector<const char *> argv;
-    for (const auto &a : args)
-        argv.push_back(a.c_str());
-    return parseCommandLine(static_cast<int>(argv.size()), argv.data(), VYN_PLUGINS_DIR);
-}
+ParsedCommandLine parse(std::vector<std::string> args) { return test::parseArguments(std::move(args)); }
 
 TEST(OptionParsing, LengthsAreReadInTheirFieldsUnit) {
     struct Case {

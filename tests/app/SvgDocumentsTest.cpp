@@ -7,9 +7,9 @@
 #include <zlib.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "CommandLine.h"
+#include "app/InProcessRun.h"
 #include "Run.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
@@ -22,27 +22,16 @@ namespace fs = std::filesystem;
 const fs::path kSource = VYN_SOURCE_DIR;
 const fs::path kFixtures = kSource / "tests" / "fixtures" / "svg";
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using Outcome = test::RunOutcome;
 
 class SvgDocuments : public ::testing::Test {
   protected:
     // Every kind sought, tints apart, the whole document, unless `args` say
     // otherwise.
     Outcome run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"vyncolors", "--prefs", (folder / "prefs.json").string(), "--patterns",
-                                   "--gradients", "--custom", "--tints", "--other"});
-        std::vector<const char *> argv;
-        for (const auto &a : args)
-            argv.push_back(a.c_str());
-        ParsedCommandLine parsed =
-            parseCommandLine(static_cast<int>(argv.size()), argv.data(), VYN_PLUGINS_DIR);
-        if (!parsed.options) return {-1, "", parsed.error};
-        std::ostringstream out, err;
-        const int status = app::run(*parsed.options, out, err);
-        return {status, out.str(), err.str()};
+        args.insert(args.begin(), {"--prefs", (folder / "prefs.json").string(), "--patterns", "--gradients",
+                                   "--custom", "--tints", "--other"});
+        return test::runArguments(std::move(args));
     }
 
     fs::path copy(const fs::path &from, const std::string &name) {
