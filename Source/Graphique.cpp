@@ -186,35 +186,26 @@ void RangDeTete(Construction &c) {
     Enregistre(c, entree);
 }
 
-void PasseDesFonds(Construction &c, ASInt32 debut) {
+// One pass over the art from `debut`: each paint not listed yet gets its
+// entry, and its row when its kind is sought. The fill pass (contour false)
+// lists the fills, the stroke pass the strokes.
+void Passe(Construction &c, ASInt32 debut, bool contour) {
     AIPathStyle style;
     for (ASInt32 j = debut; j < c.nombre; ++j) {
         LitStyle(Art(c, j), &style);
-        if (DejaListe(c, style, false)) {
+        if (DejaListe(c, style, contour)) {
             if (c.memoireEpuisee) return;
             continue;
         }
         CaseLiee *entree = AjouteEntree(c, style);
         if (entree == nullptr) return;
-        if (GenreCherche(entree->Style.fill.color.kind))
-            CreationCouleurFondCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
-        Enregistre(c, entree);
-        if (c.memoireEpuisee) return;
-    }
-}
-
-void PasseDesContours(Construction &c, ASInt32 debut) {
-    AIPathStyle style;
-    for (ASInt32 j = debut; j < c.nombre; ++j) {
-        LitStyle(Art(c, j), &style);
-        if (DejaListe(c, style, true)) {
-            if (c.memoireEpuisee) return;
-            continue;
+        const AIColor &couleur = contour ? entree->Style.stroke.color : entree->Style.fill.color;
+        if (GenreCherche(couleur.kind)) {
+            if (contour)
+                CreationCouleurContourCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
+            else
+                CreationCouleurFondCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
         }
-        CaseLiee *entree = AjouteEntree(c, style);
-        if (entree == nullptr) return;
-        if (GenreCherche(entree->Style.stroke.color.kind))
-            CreationCouleurContourCase(&entree->AHCase, &entree->AHTexte, &entree->Style, c.rang++);
         Enregistre(c, entree);
         if (c.memoireEpuisee) return;
     }
@@ -236,8 +227,8 @@ void Construit(Construction &c) {
     if (!PremiereArtPeinte(c, premiere)) return;
 
     RangDeTete(c);
-    if (!c.memoireEpuisee) PasseDesFonds(c, premiere + 1);
-    if (!c.memoireEpuisee) PasseDesContours(c, premiere);
+    if (!c.memoireEpuisee) Passe(c, premiere + 1, false);
+    if (!c.memoireEpuisee) Passe(c, premiere, true);
 }
 
 void AlerteGraphiqueIncomplet(long code) {
