@@ -66,7 +66,8 @@ Paint paintOf(std::uint32_t i, Swatches &swatches) {
     case PaintKind::Gray: return GrayPaint{static_cast<float>(slot.rank % 65536) / 65535.0f};
     case PaintKind::Custom: {
         const float tint = static_cast<float>(slot.rank % kTintsPerCustomColor) * 0.2f;
-        return CustomPaint{swatches.customColor(slot.rank / kTintsPerCustomColor), tint};
+        return Paint(std::in_place_type<CustomPaint>, swatches.customColor(slot.rank / kTintsPerCustomColor),
+                     tint);
     }
     case PaintKind::Gradient: {
         GradientPaint g;

@@ -9,6 +9,14 @@
 namespace vyn::bench {
 namespace {
 
+// url(#g12): a reference to gradient ('g') or pattern ('p') number `rank`.
+std::string serverReference(char kind, std::uint32_t rank) {
+    std::string text = "url(#";
+    text += kind;
+    text += std::to_string(rank);
+    return text += ')';
+}
+
 void append(std::string &out, const char *format, auto... values) {
     char buffer[256];
     const int n = std::snprintf(buffer, sizeof buffer, format, values...);
@@ -49,7 +57,7 @@ SvgPaint svgPaint(std::uint32_t i) {
         std::snprintf(text, sizeof text, "rgb(%u,%u,%u)", b[0], b[1], b[2]);
         return {text, "", true};
     }
-    case PaintKind::Gray: return {"", "k" + std::to_string(slot.rank), false};
+    case PaintKind::Gray: return {"", std::string(1, 'k') += std::to_string(slot.rank), false};
     case PaintKind::Custom: {
         const float tint = static_cast<float>(slot.rank % kTintsPerCustomColor) * 0.2f;
         const std::uint32_t color = slot.rank / kTintsPerCustomColor;
@@ -57,8 +65,8 @@ SvgPaint svgPaint(std::uint32_t i) {
                       static_cast<float>(color / 100 % 100) / 100, 0.5f + tint / 2);
         return {text, "", false};
     }
-    case PaintKind::Gradient: return {"url(#g" + std::to_string(slot.rank) + ")", "", false};
-    case PaintKind::Pattern: return {"url(#p" + std::to_string(slot.rank) + ")", "", false};
+    case PaintKind::Gradient: return {serverReference('g', slot.rank), "", false};
+    case PaintKind::Pattern: return {serverReference('p', slot.rank), "", false};
     }
     return {"none", "", false};
 }

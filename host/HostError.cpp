@@ -10,7 +10,11 @@ std::string describeCode(ASErr code) {
     bool printable = true;
     for (char c : chars)
         printable = printable && std::isprint(static_cast<unsigned char>(c));
-    if (printable && code > 0xFFFF) return "'" + std::string(chars, 4) + "'";
+    if (printable && code > 0xFFFF) {
+        std::string quoted = "'";
+        quoted.append(chars, 4);
+        return quoted += '\'';
+    }
     return std::to_string(code);
 }
 

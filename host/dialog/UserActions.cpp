@@ -12,7 +12,10 @@ std::string quoted(const std::string &text) {
     return out + '"';
 }
 
-std::string signedNumber(int n) { return (n >= 0 ? "+" : "") + std::to_string(n); }
+std::string signedNumber(int n) {
+    std::string text = n >= 0 ? "+" : "";
+    return text += std::to_string(n);
+}
 
 UserAction action(UserAction::Kind kind, int item = 0) {
     UserAction a;

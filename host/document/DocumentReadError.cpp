@@ -28,7 +28,10 @@ std::string DocumentReadError::message(std::string_view name, std::string_view t
         const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
         const std::size_t lineStart = before.rfind('\n');
         const std::size_t column = lineStart == std::string_view::npos ? end + 1 : end - lineStart;
-        out += ":" + std::to_string(line) + ":" + std::to_string(column);
+        out += ':';
+        out += std::to_string(line);
+        out += ':';
+        out += std::to_string(column);
     }
     out += ": error: ";
     out += sentenceOf(status);

@@ -86,7 +86,9 @@ std::string pathText(const JsonPath &path) {
             if (!text.empty()) text += '.';
             text += *name;
         } else {
-            text += "[" + std::to_string(std::get<std::size_t>(step)) + "]";
+            text += '[';
+            text += std::to_string(std::get<std::size_t>(step));
+            text += ']';
         }
     }
     return text;

@@ -135,8 +135,11 @@ std::size_t Builder::offsetOf(const char *p) const {
 
 void Builder::reportValue(std::string_view value, std::string_view reason) {
     if (!reported_.emplace(value.data(), true).second) return;
-    diagnostics_.warn(WarningKind::Paint, offsetOf(value.data()),
-                      "\"" + std::string(value) + "\": " + std::string(reason));
+    std::string message = "\"";
+    message += value;
+    message += "\": ";
+    message += reason;
+    diagnostics_.warn(WarningKind::Paint, offsetOf(value.data()), message);
 }
 
 pugi::xml_node Builder::find(std::string_view id) {
