@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "PaintMix.h"
-#include "SeededRandom.h"
+#include "support/SeededRandom.h"
 
 namespace vyn::bench {
 namespace {
+
+using test::SeededRandom;
 
 using namespace vyn::host;
 

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "PaintMix.h"
-#include "SeededRandom.h"
+#include "support/SeededRandom.h"
 
 namespace vyn::bench {
 namespace {
+
+using test::SeededRandom;
 
 // url(#g12): a reference to gradient ('g') or pattern ('p') number `rank`.
 std::string serverReference(char kind, std::uint32_t rank) {

@@ -6,27 +6,18 @@
 #include "ByteSink.h"
 #include "ChartFixture.h"
 #include "document/JsonDocumentWriter.h"
+#include "support/SeededRandom.h"
 
 namespace vyn::test {
 namespace {
 
-// A small deterministic generator (splitmix64), so a failing case can be
-// rebuilt from its seed alone.
-class Draw {
+// The documents' chance, drawn in the terms the generator below uses.
+class Draw : public SeededRandom {
   public:
-    explicit Draw(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    bool chance(int percent) { return below(100) < percent; }
+    using SeededRandom::SeededRandom;
+    int below(int n) { return static_cast<int>(SeededRandom::below(static_cast<std::uint64_t>(n))); }
+    bool chance(int percent) { return SeededRandom::percent(static_cast<unsigned>(percent)); }
     template <class T, std::size_t N> const T &pick(const T (&items)[N]) { return items[below(N)]; }
-
-  private:
-    std::uint64_t state_;
 };
 
 // Few values, so that paints repeat and meet every comparison: equal,

@@ -1,11 +1,12 @@
-// SeededRandom.h — the benchmarks' one source of chance: a small seeded
-// generator (SplitMix64), so that a drawing of a given size and seed is the
-// same on every machine and every run.
+// SeededRandom.h — the one source of chance of the generated documents
+// (the randomized tests and the benchmarks): a small seeded generator
+// (SplitMix64), so that a document of a given seed is the same on every
+// machine and every run, and a failing case can be rebuilt from its seed.
 #pragma once
 
 #include <cstdint>
 
-namespace vyn::bench {
+namespace vyn::test {
 
 class SeededRandom {
   public:
@@ -29,4 +30,4 @@ class SeededRandom {
     std::uint64_t state_;
 };
 
-} // namespace vyn::bench
+} // namespace vyn::test
