@@ -9,9 +9,9 @@
 #include <tuple>
 #include <variant>
 
-#include "DecimalText.h"
+#include "text/DecimalText.h"
 #include "DocumentFiles.h"
-#include "PluginSet.h"
+#include "loader/PluginSet.h"
 
 namespace vyn::app {
 namespace {

@@ -3,7 +3,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "document/JsonDocumentWriter.h"
 #include "render/DocumentPicture.h"
 #include "svg/SvgChartWriter.h"

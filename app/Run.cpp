@@ -6,17 +6,17 @@
 #include <optional>
 #include <ostream>
 
-#include "Frontend.h"
+#include "frontend/Frontend.h"
 #include "Host.h"
-#include "HostError.h"
-#include "MenuModel.h"
-#include "Preferences.h"
+#include "gate/HostError.h"
+#include "frontend/MenuModel.h"
+#include "preferences/Preferences.h"
 #include "InputDocument.h"
 #include "OutputDocument.h"
 #include "PhaseTimings.h"
 #include "RowsReport.h"
 #include "SettingsActions.h"
-#include "Trace.h"
+#include "gate/Trace.h"
 #include "model/Document.h"
 #include "dialog/DialogEngine.h"
 #include "dialog/DialogRenderer.h"

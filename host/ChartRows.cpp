@@ -1,6 +1,6 @@
 #include "ChartRows.h"
 
-#include "MacRoman.h"
+#include "text/MacRoman.h"
 
 namespace vyn::host {
 

@@ -3,9 +3,9 @@
 #include <stdexcept>
 
 #include "ADMNotifier.h"
-#include "Frontend.h"
+#include "frontend/Frontend.h"
 #include "Host.h"
-#include "Trace.h"
+#include "gate/Trace.h"
 #include "dialog/DialogRenderer.h"
 
 namespace vyn::host {

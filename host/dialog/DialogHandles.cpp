@@ -1,6 +1,6 @@
 #include "dialog/DialogHandles.h"
 
-#include "HostError.h"
+#include "gate/HostError.h"
 
 namespace vyn::host {
 namespace {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "ASTypes.h"
-#include "HandleTable.h"
+#include "gate/HandleTable.h"
 #include "dialog/DialogModel.h"
 #include "dialog/RecordingDrawer.h"
 

@@ -8,8 +8,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "DecimalText.h"
-#include "AtomicFile.h"
+#include "text/DecimalText.h"
+#include "files/AtomicFile.h"
 #include "dialog/DialogLook.h"
 #include "dialog/PictureModuleLoader.h"
 

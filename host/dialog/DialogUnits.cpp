@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "DecimalText.h"
+#include "text/DecimalText.h"
 
 namespace vyn::host {
 namespace {

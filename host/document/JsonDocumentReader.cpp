@@ -8,8 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "MacRoman.h"
-#include "SmallFile.h"
+#include "text/MacRoman.h"
+#include "files/SmallFile.h"
 #include "document/DocumentFormatWords.h"
 #include "document/JsonLocation.h"
 

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "MacRoman.h"
+#include "text/MacRoman.h"
 #include "document/DocumentFormatWords.h"
 
 namespace vyn::host {

@@ -9,7 +9,7 @@
 // surrogate, a byte that is not UTF-8) is written with U+FFFD in its place.
 #pragma once
 
-#include "ByteSink.h"
+#include "files/ByteSink.h"
 #include "model/Document.h"
 
 namespace vyn::host {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "MacRoman.h"
+#include "text/MacRoman.h"
 
 namespace vyn::host {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "MacRoman.h"
+#include "text/MacRoman.h"
 #include "render/CssFont.h"
 #include "render/SvgMarkup.h"
 

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "ADMBasic.h"
-#include "CallGate.h"
-#include "Frontend.h"
+#include "gate/CallGate.h"
+#include "frontend/Frontend.h"
 #include "Host.h"
-#include "MacRoman.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
+#include "text/MacRoman.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
 #include "suites/ADMSuiteParts.h"
 
 namespace vyn::host {

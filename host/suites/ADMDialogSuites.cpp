@@ -6,10 +6,10 @@
 #include "ADMItem.h"
 #include "ADMList.h"
 #include "ADMNotifier.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
 #include "dialog/DialogEngine.h"
 #include "suites/ADMSuiteParts.h"
 

@@ -4,10 +4,10 @@
 
 #include "ADMDrawer.h"
 #include "ADMIcon.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
 #include "dialog/DialogEngine.h"
 #include "suites/ADMSuiteParts.h"
 

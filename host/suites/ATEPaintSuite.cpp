@@ -1,9 +1,9 @@
 // AIATE Paint: the host's colour records as text-engine paints.
 #include "AIATEPaint.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
-#include "TextEngine.h"
+#include "gate/SuiteRegistry.h"
+#include "text/TextEngine.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

@@ -3,7 +3,7 @@
 // dialog manager's two such suites are registered with the other ADM suites.
 #include "AcquiredSuites.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 
 namespace vyn::host {
 namespace {

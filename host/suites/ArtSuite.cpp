@@ -1,9 +1,9 @@
 // AI Art over the open document's art tree.
 #include "AIArt.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

@@ -1,9 +1,9 @@
 // AI Artboard over the open document's artboards.
 #include "AIArtboard.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

@@ -1,8 +1,8 @@
 // AI Document over the open document's properties.
 #include "AIDocument.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

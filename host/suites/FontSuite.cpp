@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "AIFont.h"
-#include "CallGate.h"
-#include "FontList.h"
+#include "gate/CallGate.h"
+#include "fonts/FontList.h"
 #include "Host.h"
-#include "MacRoman.h"
-#include "SuiteRegistry.h"
-#include "TextEngine.h"
+#include "text/MacRoman.h"
+#include "gate/SuiteRegistry.h"
+#include "text/TextEngine.h"
 
 namespace vyn::host {
 namespace {

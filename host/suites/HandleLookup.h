@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "DocumentHandles.h"
-#include "HostError.h"
+#include "gate/DocumentHandles.h"
+#include "gate/HostError.h"
 
 namespace vyn::host {
 

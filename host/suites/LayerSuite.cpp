@@ -2,12 +2,12 @@
 #include <string>
 
 #include "AILayer.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "MacRoman.h"
-#include "SuiteRegistry.h"
-#include "UnicodeStrings.h"
+#include "text/MacRoman.h"
+#include "gate/SuiteRegistry.h"
+#include "text/UnicodeStrings.h"
 #include "model/Document.h"
 
 namespace vyn::host {

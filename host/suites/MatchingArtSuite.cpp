@@ -4,11 +4,11 @@
 
 #include "AIMatchingArt.h"
 #include "AIMdMemory.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "MemoryBlocks.h"
-#include "SuiteRegistry.h"
+#include "memory/MemoryBlocks.h"
+#include "gate/SuiteRegistry.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

@@ -1,13 +1,13 @@
 // AI Menu, AI Notifier and AI Context over the menu and notifier models.
 #include "AIMenu.h"
 #include "AINotifier.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "MenuModel.h"
-#include "NotifierModel.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
-#include "UnicodeStrings.h"
+#include "frontend/MenuModel.h"
+#include "frontend/NotifierModel.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
+#include "text/UnicodeStrings.h"
 
 namespace vyn::host {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "DocumentHandles.h"
-#include "HostError.h"
+#include "gate/DocumentHandles.h"
+#include "gate/HostError.h"
 #include "model/Document.h"
 
 namespace vyn::host {

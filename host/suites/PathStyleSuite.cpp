@@ -1,10 +1,10 @@
 // AI Path Style over the open document: the styles of paths, and the style
 // the host shows as current (model/CurrentStyle.h).
 #include "AIPathStyle.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "model/CurrentStyle.h"
 #include "model/Document.h"
 #include "suites/HandleLookup.h"

@@ -2,10 +2,10 @@
 #include "AIPath.h"
 #include "AIRealMath.h"
 #include "AITransformArt.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

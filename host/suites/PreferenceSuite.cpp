@@ -6,11 +6,11 @@
 #include <variant>
 
 #include "AIPreference.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "MacRoman.h"
-#include "Preferences.h"
-#include "SuiteRegistry.h"
+#include "text/MacRoman.h"
+#include "preferences/Preferences.h"
+#include "gate/SuiteRegistry.h"
 
 namespace vyn::host {
 namespace {

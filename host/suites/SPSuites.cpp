@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "BlockAllocator.h"
-#include "CallGate.h"
+#include "memory/BlockAllocator.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
-#include "Trace.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
+#include "gate/Trace.h"
 
 namespace vyn::host {
 namespace {

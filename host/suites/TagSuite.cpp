@@ -2,10 +2,10 @@
 #include <cstring>
 
 #include "AITag.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "model/Document.h"
 
 namespace vyn::host {

@@ -2,11 +2,11 @@
 #include <string_view>
 
 #include "ATESuites.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "MacRoman.h"
-#include "SuiteRegistry.h"
-#include "TextEngine.h"
+#include "text/MacRoman.h"
+#include "gate/SuiteRegistry.h"
+#include "text/TextEngine.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

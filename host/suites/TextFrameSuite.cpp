@@ -1,11 +1,11 @@
 // AI Text Frame over the open document: point-text frames made inside a
 // group, their anchors, and text ranges over their stories.
 #include "AITextFrame.h"
-#include "CallGate.h"
-#include "DocumentHandles.h"
+#include "gate/CallGate.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
-#include "TextEngine.h"
+#include "gate/SuiteRegistry.h"
+#include "text/TextEngine.h"
 #include "model/Document.h"
 #include "suites/HandleLookup.h"
 #include "suites/ModelRecords.h"

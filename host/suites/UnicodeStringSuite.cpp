@@ -1,10 +1,10 @@
 // AI Unicode String over the host's string store.
 #include "AIUnicodeString.h"
-#include "CallGate.h"
+#include "gate/CallGate.h"
 #include "Host.h"
-#include "MacRoman.h"
-#include "SuiteRegistry.h"
-#include "UnicodeStrings.h"
+#include "text/MacRoman.h"
+#include "gate/SuiteRegistry.h"
+#include "text/UnicodeStrings.h"
 
 namespace vyn::host {
 namespace {

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "render/ArtElement.h"
 #include "render/PaintServers.h"
 #include "render/SvgMarkup.h"

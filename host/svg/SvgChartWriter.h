@@ -23,7 +23,7 @@
 #include <filesystem>
 #include <string>
 
-#include "ByteSink.h"
+#include "files/ByteSink.h"
 #include "model/Document.h"
 #include "svg/SvgSource.h"
 

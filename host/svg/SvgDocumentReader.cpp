@@ -2,7 +2,7 @@
 
 #include <pugixml.hpp>
 
-#include "SmallFile.h"
+#include "files/SmallFile.h"
 #include "svg/SvgDiagnostics.h"
 #include "svg/SvgDocumentBuilder.h"
 #include "svg/SvgElementSpans.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "MacRoman.h"
+#include "text/MacRoman.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgStyleSheet.h"
 

@@ -6,10 +6,10 @@
 #include <climits>
 #include <fstream>
 
-#include "BlockAllocator.h"
+#include "memory/BlockAllocator.h"
 #include "ChartRows.h"
 #include "CommandLine.h"
-#include "FaultPlan.h"
+#include "gate/FaultPlan.h"
 #include "Host.h"
 #include "Run.h"
 #include "app/InProcessRun.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "AIArt.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"

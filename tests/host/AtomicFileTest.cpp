@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "support/FileFaults.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"

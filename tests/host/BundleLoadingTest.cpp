@@ -12,8 +12,8 @@
 #include "support/FileText.h"
 #include "support/TempFolder.h"
 #include "Host.h"
-#include "ModuleFile.h"
-#include "PluginSet.h"
+#include "loader/ModuleFile.h"
+#include "loader/PluginSet.h"
 
 namespace vyn::host::testing {
 namespace {

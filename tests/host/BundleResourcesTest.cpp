@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "BundleResources.h"
+#include "loader/BundleResources.h"
 #include "support/FileFaults.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "DecimalText.h"
+#include "text/DecimalText.h"
 #include "dialog/DialogUnits.h"
 
 namespace vyn::host {

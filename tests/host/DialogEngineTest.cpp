@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DialogFixture.h"
-#include "Frontend.h"
+#include "frontend/Frontend.h"
 #include "dialog/DialogUnits.h"
 
 namespace vyn::host::testing {

@@ -15,8 +15,8 @@
 #include "ADMList.h"
 #include "ADMNotifier.h"
 #include "Host.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
 #include "dialog/DialogEngine.h"
 #include "support/SuiteLease.h"
 

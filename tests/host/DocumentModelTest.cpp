@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "AIPathStyle.h"
-#include "DocumentHandles.h"
-#include "HostError.h"
+#include "gate/DocumentHandles.h"
+#include "gate/HostError.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"
 

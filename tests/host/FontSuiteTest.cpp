@@ -9,7 +9,7 @@
 
 #include "AIFont.h"
 #include "Host.h"
-#include "TextEngine.h"
+#include "text/TextEngine.h"
 #include "support/SuiteLease.h"
 
 namespace vyn::host {

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "AIUnicodeString.h"
-#include "CallGate.h"
-#include "FaultPlan.h"
+#include "gate/CallGate.h"
+#include "gate/FaultPlan.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 #include "support/SuiteLease.h"
 
 namespace {

@@ -5,16 +5,16 @@
 #include <functional>
 #include <stdexcept>
 
-#include "BlockAllocator.h"
-#include "CallGate.h"
-#include "FaultPlan.h"
+#include "memory/BlockAllocator.h"
+#include "gate/CallGate.h"
+#include "gate/FaultPlan.h"
 #include "Host.h"
-#include "HostError.h"
-#include "MacRoman.h"
-#include "MenuModel.h"
-#include "PluginSet.h"
+#include "gate/HostError.h"
+#include "text/MacRoman.h"
+#include "frontend/MenuModel.h"
+#include "loader/PluginSet.h"
 #include "model/Document.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 
 using namespace vyn::host;
 

@@ -8,7 +8,7 @@
 #include <limits>
 #include <set>
 
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "document/JsonDocumentReader.h"
 #include "document/JsonDocumentWriter.h"
 #include "support/FileText.h"

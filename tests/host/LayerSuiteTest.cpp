@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "AILayer.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "UnicodeStrings.h"
+#include "text/UnicodeStrings.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"
 

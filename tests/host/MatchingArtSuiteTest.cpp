@@ -10,10 +10,10 @@
 
 #include "AIMatchingArt.h"
 #include "AIMdMemory.h"
-#include "DocumentHandles.h"
-#include "Frontend.h"
+#include "gate/DocumentHandles.h"
+#include "frontend/Frontend.h"
 #include "Host.h"
-#include "MemoryBlocks.h"
+#include "memory/MemoryBlocks.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"
 

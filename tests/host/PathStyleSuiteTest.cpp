@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "AIPathStyle.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
 #include "model/Document.h"
 #include "suites/ModelRecords.h"

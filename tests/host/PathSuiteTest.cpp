@@ -6,7 +6,7 @@
 #include "AIPath.h"
 #include "AIRealMath.h"
 #include "AITransformArt.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"

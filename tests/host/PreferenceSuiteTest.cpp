@@ -22,10 +22,10 @@
 #include <vector>
 
 #include "AIPreference.h"
-#include "Frontend.h"
+#include "frontend/Frontend.h"
 #include "Host.h"
-#include "PluginSet.h"
-#include "Preferences.h"
+#include "loader/PluginSet.h"
+#include "preferences/Preferences.h"
 #include "support/FileFaults.h"
 #include "support/FileText.h"
 #include "support/SuiteLease.h"

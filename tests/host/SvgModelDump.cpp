@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "MacRoman.h"
+#include "text/MacRoman.h"
 
 namespace vyn::host::svg {
 namespace {

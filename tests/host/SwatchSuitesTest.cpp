@@ -10,9 +10,9 @@
 #include "AICustomColor.h"
 #include "AIGradient.h"
 #include "AIPattern.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "UnicodeStrings.h"
+#include "text/UnicodeStrings.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "AITag.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"

@@ -8,9 +8,9 @@
 #include "AIPathStyle.h"
 #include "AITextFrame.h"
 #include "ATESuites.h"
-#include "DocumentHandles.h"
+#include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "TextEngine.h"
+#include "text/TextEngine.h"
 #include "model/Document.h"
 #include "support/SuiteLease.h"
 

@@ -4,8 +4,8 @@
 
 #include "ATESuites.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
-#include "TextEngine.h"
+#include "gate/SuiteRegistry.h"
+#include "text/TextEngine.h"
 #include "model/Document.h"
 
 using namespace vyn::host;

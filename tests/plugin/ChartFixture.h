@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "MacRoman.h"
-#include "Preferences.h"
+#include "text/MacRoman.h"
+#include "preferences/Preferences.h"
 #include "dialog/DialogEngine.h"
 #include "PluginHarness.h"
 #include "document/JsonDocumentReader.h"

@@ -3,7 +3,7 @@
 // end as the same document, with the same alerts.
 #include <cstdint>
 
-#include "ByteSink.h"
+#include "files/ByteSink.h"
 #include "ChartFixture.h"
 #include "document/JsonDocumentWriter.h"
 #include "support/SeededRandom.h"

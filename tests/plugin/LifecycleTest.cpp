@@ -4,9 +4,9 @@
 #include "PluginHarness.h"
 #include "support/SuiteLease.h"
 #include "AIMenu.h"
-#include "MenuModel.h"
-#include "NotifierModel.h"
-#include "UnicodeStrings.h"
+#include "frontend/MenuModel.h"
+#include "frontend/NotifierModel.h"
+#include "text/UnicodeStrings.h"
 #include "dialog/DialogEngine.h"
 
 namespace vyn::test {

@@ -1,7 +1,7 @@
 // The two menu commands: where they are installed, and where the dialogs
 // they open are placed on the screen.
-#include "MacRoman.h"
-#include "MenuModel.h"
+#include "text/MacRoman.h"
+#include "frontend/MenuModel.h"
 #include "PluginHarness.h"
 #include "ADMIcon.h"
 #include "dialog/DialogEngine.h"

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "BlockAllocator.h"
-#include "FaultPlan.h"
-#include "Frontend.h"
+#include "memory/BlockAllocator.h"
+#include "gate/FaultPlan.h"
+#include "frontend/Frontend.h"
 #include "Host.h"
-#include "PluginSet.h"
-#include "SuiteRegistry.h"
-#include "Trace.h"
+#include "loader/PluginSet.h"
+#include "gate/SuiteRegistry.h"
+#include "gate/Trace.h"
 #include "model/Document.h"
 #include "support/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ASTypes.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 
 namespace vyn::test {
 

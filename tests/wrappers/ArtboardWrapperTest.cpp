@@ -3,7 +3,7 @@
 // goes, and a failed fetch leaves a null reference instead of throwing.
 #include <gtest/gtest.h>
 
-#include "FaultPlan.h"
+#include "gate/FaultPlan.h"
 #include "Host.h"
 #include "IAIArtboards.h"
 #include "model/Document.h"

@@ -5,9 +5,9 @@
 // Suites.h first: it declares the SP Basic record that Host.h names.
 #include "Suites.h"
 #include "AIArtboard.h"
-#include "FaultPlan.h"
+#include "gate/FaultPlan.h"
 #include "Host.h"
-#include "SuiteRegistry.h"
+#include "gate/SuiteRegistry.h"
 
 // What the framework expects the plug-in to define.
 SPBasicSuite *sSPBasic = nullptr;

@@ -5,14 +5,14 @@
 
 #include <memory>
 
-#include "FaultPlan.h"
+#include "gate/FaultPlan.h"
 #include "Host.h"
 #include "IAIUnicodeString.h"
 #include "IText.h"
-#include "SuiteRegistry.h"
-#include "TextEngine.h"
+#include "gate/SuiteRegistry.h"
+#include "text/TextEngine.h"
 #include "model/Document.h"
-#include "UnicodeStrings.h"
+#include "text/UnicodeStrings.h"
 #include "support/SuiteLease.h"
 
 // The suite globals the wrappers call through; in the plug-in they are set
