@@ -1,6 +1,6 @@
 #include "ChartRows.h"
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 
 namespace vyn::host {
 

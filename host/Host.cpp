@@ -7,7 +7,6 @@
 #include "fonts/FontList.h"
 #include "frontend/Frontend.h"
 #include "gate/HostError.h"
-#include "text/MacRoman.h"
 #include "memory/MemoryBlocks.h"
 #include "frontend/MenuModel.h"
 #include "frontend/NotifierModel.h"

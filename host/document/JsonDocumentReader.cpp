@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "files/SmallFile.h"
 #include "document/DocumentFormatWords.h"
 #include "document/JsonLocation.h"

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "document/DocumentFormatWords.h"
 
 namespace vyn::host {

@@ -5,6 +5,7 @@
 #include "AIMenu.h"
 #include "gate/HostError.h"
 #include "text/MacRoman.h"
+#include "text/Utf.h"
 
 namespace vyn::host {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 
 namespace vyn::host {
 

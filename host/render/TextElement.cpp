@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "render/CssFont.h"
 #include "render/SvgMarkup.h"
 

@@ -8,7 +8,7 @@
 #include "gate/CallGate.h"
 #include "gate/DocumentHandles.h"
 #include "Host.h"
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "gate/SuiteRegistry.h"
 #include "text/UnicodeStrings.h"
 #include "model/Document.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgStyleSheet.h"
 

@@ -3,44 +3,13 @@
 #include <array>
 
 #include "ASMacRoman.h"
+#include "text/Utf.h"
 
 namespace vyn::host {
 namespace {
 
 // Code points of the bytes 0x80 to 0xFF; below 0x80 Mac Roman is ASCII.
 constexpr std::array<char16_t, 128> kHighHalf = {AS_MAC_ROMAN_HIGH_HALF};
-
-void appendUtf8(std::string &out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one code point at `i`, advancing it; malformed input yields U+FFFD.
-char32_t nextUtf8(std::string_view s, std::size_t &i) {
-    auto b = static_cast<unsigned char>(s[i++]);
-    if (b < 0x80) return b;
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-    if (extra < 0) return 0xFFFD;
-    char32_t c = b & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    return c;
-}
 
 char16_t macRomanChar(unsigned char b) { return b < 0x80 ? char16_t(b) : kHighHalf[b - 0x80]; }
 
@@ -68,37 +37,6 @@ std::string utf8ToMacRoman(std::string_view utf8) {
         for (std::size_t k = 0; k < kHighHalf.size(); ++k)
             if (kHighHalf[k] == c) mapped = char(0x80 + k);
         out += mapped;
-    }
-    return out;
-}
-
-std::string utf16ToUtf8(std::u16string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c < 0xE000) {
-            c = 0xFFFD;
-        }
-        appendUtf8(out, c);
-    }
-    return out;
-}
-
-std::u16string utf8ToUtf16(std::string_view utf8) {
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c = nextUtf8(utf8, i);
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out += char16_t(0xD800 + (c >> 10));
-            out += char16_t(0xDC00 + (c & 0x3FF));
-        } else {
-            out += char16_t(c);
-        }
     }
     return out;
 }

@@ -2,7 +2,7 @@
 //
 // Plug-ins hand the host 8-bit text in Mac Roman (the bullet is 0xA5, the
 // ellipsis 0xC9); the host keeps text in UTF-8 or UTF-16 and converts at the
-// suite boundary.
+// suite boundary. The conversions between UTF-8 and UTF-16 are in Utf.h.
 #pragma once
 
 #include <string>
@@ -14,7 +14,5 @@ std::u16string macRomanToUtf16(std::string_view bytes);
 std::string macRomanToUtf8(std::string_view bytes);
 // Characters with no Mac Roman form become '?'.
 std::string utf8ToMacRoman(std::string_view utf8);
-std::string utf16ToUtf8(std::u16string_view text);
-std::u16string utf8ToUtf16(std::string_view utf8);
 
 } // namespace vyn::host

@@ -11,6 +11,7 @@
 #include "Host.h"
 #include "gate/HostError.h"
 #include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "frontend/MenuModel.h"
 #include "loader/PluginSet.h"
 #include "model/Document.h"

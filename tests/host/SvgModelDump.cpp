@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 
 namespace vyn::host::svg {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "text/MacRoman.h"
+#include "text/Utf.h"
 #include "preferences/Preferences.h"
 #include "dialog/DialogEngine.h"
 #include "PluginHarness.h"

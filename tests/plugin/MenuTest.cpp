@@ -1,6 +1,5 @@
 // The two menu commands: where they are installed, and where the dialogs
 // they open are placed on the screen.
-#include "text/MacRoman.h"
 #include "frontend/MenuModel.h"
 #include "PluginHarness.h"
 #include "ADMIcon.h"
