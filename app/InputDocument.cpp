@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "chart/ChartConventions.h"
 #include "document/JsonDocumentReader.h"
 #include "svg/SvgDocumentReader.h"
 
@@ -17,7 +18,8 @@ std::optional<InputDocument> readInput(const DocumentJob &job, std::ostream &err
         }
         return InputDocument{std::move(*read.document), std::nullopt};
     }
-    host::svg::SvgDocumentRead read = host::svg::readSvgDocumentFile(job.input, {job.select});
+    host::svg::SvgDocumentRead read =
+        host::svg::readSvgDocumentFile(job.input, {.select = job.select, .chart = svgChartMarks()});
     for (const std::string &warning : read.warnings)
         err << warning << "\n";
     if (!read.document) {

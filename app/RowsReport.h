@@ -5,16 +5,16 @@
 #include <iosfwd>
 #include <vector>
 
-#include "ChartRows.h"
-#include "PaintUsage.h"
+#include "chart/ChartRows.h"
+#include "chart/PaintUsage.h"
 
 namespace vyn::app {
 
-void printRowLabels(const std::vector<host::ChartRow> &rows, std::ostream &out);
+void printRowLabels(const std::vector<ChartRow> &rows, std::ostream &out);
 
 // Each row's kind, values, label, and how many art objects of the document
 // use its paint under `rules`.
-void printRowsJson(const host::Document &document, const std::vector<host::ChartRow> &rows,
-                   const host::PaintUsageRules &rules, std::ostream &out);
+void printRowsJson(const host::Document &document, const std::vector<ChartRow> &rows,
+                   const PaintUsageRules &rules, std::ostream &out);
 
 } // namespace vyn::app

@@ -1,6 +1,6 @@
 #include "Run.h"
 
-#include "ChartRows.h"
+#include "chart/ChartRows.h"
 
 #include <algorithm>
 #include <optional>

@@ -13,9 +13,6 @@
 namespace vyn::host::svg {
 namespace {
 
-constexpr char kChartLayerTitle[] = "Vyn\xE2\x80\xA2"
-                                    "Colors";
-
 // One change to the original bytes: [begin, end) becomes the pieces of
 // `text`, in order. The chart layer is a few pieces, its art the biggest,
 // so that the art is written where it was made and never copied.
@@ -60,10 +57,17 @@ bool anyArtLeft(const Document &document, const SvgSource &source, const SourceE
     return std::any_of(art.begin(), art.end(), [&](ArtId id) { return document.art(id) != nullptr; });
 }
 
-const Layer *chartLayerOf(const Document &document) {
+const Layer *chartLayerOf(const Document &document, const SvgChartMarks &chart) {
+    if (chart.layerTitle.empty()) return nullptr;
     for (const Layer &layer : document.layers())
-        if (layer.title == kChartLayerTitle) return &layer;
+        if (layer.title == chart.layerTitle) return &layer;
     return nullptr;
+}
+
+// Tags are written only where there is a namespace to write them in.
+std::string tagAttributePrefix(const SvgChartMarks &chart) {
+    if (chart.tagNamespace.empty() || chart.tagPrefix.empty()) return {};
+    return chart.tagPrefix + ":" + chart.tagAttributePrefix;
 }
 
 // The start of ids of the chart's own elements: "vyn-", or "vyn2-", ...,
@@ -104,7 +108,7 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
                           .indentUnit = source.indent,
                           .keepHidden = true,
                           .markLocks = true,
-                          .tagAttributePrefix = std::string(kVynPrefix) + ":" + kVynTagAttributePrefix};
+                          .tagAttributePrefix = tagAttributePrefix(source.chart)};
     const std::string inner = indent + source.indent;
     std::vector<std::string> art;
     writing.pieces = &art;
@@ -121,7 +125,7 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
     start += kInkscapeNamespace;
     start += '"';
     if (writing.usedSodipodi) appendAttribute(start, "xmlns:sodipodi", kSodipodiNamespace);
-    if (writing.usedTags) appendAttribute(start, std::string("xmlns:") + kVynPrefix, kVynNamespace);
+    if (writing.usedTags) appendAttribute(start, "xmlns:" + source.chart.tagPrefix, source.chart.tagNamespace);
     start += attributes;
     appendAttribute(start, "id", prefix + "chart");
     if (noArt && paints.empty()) return {start + "/>" + trail};
@@ -172,7 +176,7 @@ void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSi
         splices.push_back(cut(bytes, element.span));
     }
     const bool oldChart = source.chartLayer && within(*source.chartLayer);
-    if (const Layer *layer = chartLayerOf(document))
+    if (const Layer *layer = chartLayerOf(document, source.chart))
         splices.push_back(chartLayerSplice(source, document, *layer));
     else if (oldChart)
         splices.push_back(cut(bytes, *source.chartLayer));

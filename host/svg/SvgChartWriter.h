@@ -2,8 +2,9 @@
 //
 // The bytes of the file are copied as they stand, except: elements whose art
 // the document no longer holds are cut out, an earlier chart layer is
-// replaced, and the chart layer (the document's first layer titled
-// "Vyn•Colors") is written as the last top-level layer.
+// replaced, and the chart layer (the document's first layer with the title
+// of the source's chart marks, SvgSource.h) is written as the last
+// top-level layer.
 //
 // - An element cut out that stands alone on its lines takes those lines
 //   with it, so no blank line is left; one that shares a line goes alone.
@@ -11,9 +12,9 @@
 //   line breaks, declaring on itself the namespaces it uses (so the root's
 //   start tag is never touched): its art as the document picture draws it
 //   (render/ArtElement.h), hidden art kept with display:none, locked art and
-//   a locked layer marked sodipodi:insensitive, tags as vyn:tag-NAME
-//   attributes, and the gradients and pattern tiles it uses in a <defs> of
-//   its own. Its ids start with "vyn-" (or "vyn2-", ... when the rest of the
+//   a locked layer marked sodipodi:insensitive, tags as attributes in the
+//   marks' tag namespace, and the gradients and pattern tiles it uses in a
+//   <defs> of its own. Its ids start with "vyn-" (or "vyn2-", ... when the rest of the
 //   file already mentions that), so they cannot collide with the file's.
 // - A document without a chart layer loses the earlier chart layer, if any.
 // - The same source and document always give the same bytes, so writing

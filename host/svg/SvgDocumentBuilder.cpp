@@ -16,8 +16,6 @@
 namespace vyn::host::svg {
 namespace {
 
-constexpr std::string_view kChartTitle = "Vyn\xE2\x80\xA2"
-                                         "Colors";
 constexpr std::string_view kDefaultLayerTitle = "Default layer";
 // SVG user space (y down) to the document (points, y up).
 constexpr Affine kFlip{1, 0, 0, -1, 0, 0};
@@ -84,6 +82,9 @@ class Builder {
     bool selectedBySelector(pugi::xml_node element) const;
     void applyTags(Art &art, pugi::xml_node element) const;
     bool carriesChartAttributes(pugi::xml_node element) const;
+    bool isTagNamespace(std::string_view uri) const {
+        return !options_.chart.tagNamespace.empty() && uri == options_.chart.tagNamespace;
+    }
     void tally(const SpecifiedStyle &style);
 
     // The element whose art is being made, if it is one the writer may cut.
@@ -117,7 +118,7 @@ class Builder {
     UseBounds bounds_;
     std::optional<PaintServers> paints_;
     std::vector<Selector> selectors_;
-    std::vector<std::string_view> vynPrefixes_;
+    std::vector<std::string_view> tagPrefixes_; // those the file declares for the tag namespace
     std::unordered_map<std::string_view, pugi::xml_node> ids_;
     bool idsIndexed_ = false;
     std::unordered_map<const char *, bool> reported_; // values already warned about
@@ -173,8 +174,8 @@ void Builder::survey() {
                                  "elements nest deeper than " + std::to_string(kMaxSvgDepth) + " levels"};
             for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
                 const std::string_view name = a.name();
-                if (name.starts_with("xmlns:") && std::string_view(a.value()) == kVynNamespace)
-                    vynPrefixes_.push_back(name.substr(6));
+                if (name.starts_with("xmlns:") && isTagNamespace(a.value()))
+                    tagPrefixes_.push_back(name.substr(6));
             }
             if (localName(n) == "style") {
                 const std::string_view type = n.attribute("type").value();
@@ -263,26 +264,26 @@ void Builder::select(ArtId id) {
 }
 
 void Builder::applyTags(Art &art, pugi::xml_node element) const {
-    if (vynPrefixes_.empty()) return;
+    if (tagPrefixes_.empty()) return;
+    const std::string_view tagAttribute = options_.chart.tagAttributePrefix;
     for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
         const std::string_view name = a.name();
         const std::size_t colon = name.find(':');
         if (colon == std::string_view::npos) continue;
         const std::string_view prefix = name.substr(0, colon), local = name.substr(colon + 1);
-        if (!local.starts_with(kVynTagAttributePrefix) || local.size() == sizeof kVynTagAttributePrefix - 1)
-            continue;
-        if (std::find(vynPrefixes_.begin(), vynPrefixes_.end(), prefix) == vynPrefixes_.end()) continue;
-        art.tags[std::string(local.substr(sizeof kVynTagAttributePrefix - 1))] = Tag{"string", a.value()};
+        if (!local.starts_with(tagAttribute) || local.size() == tagAttribute.size()) continue;
+        if (std::find(tagPrefixes_.begin(), tagPrefixes_.end(), prefix) == tagPrefixes_.end()) continue;
+        art.tags[std::string(local.substr(tagAttribute.size()))] = Tag{"string", a.value()};
     }
 }
 
 bool Builder::carriesChartAttributes(pugi::xml_node element) const {
     for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
         const std::string_view name = a.name();
-        if (name.starts_with("xmlns:") && std::string_view(a.value()) == kVynNamespace) return true;
+        if (name.starts_with("xmlns:") && isTagNamespace(a.value())) return true;
         const std::size_t colon = name.find(':');
         if (colon != std::string_view::npos &&
-            std::find(vynPrefixes_.begin(), vynPrefixes_.end(), name.substr(0, colon)) != vynPrefixes_.end())
+            std::find(tagPrefixes_.begin(), tagPrefixes_.end(), name.substr(0, colon)) != tagPrefixes_.end())
             return true;
     }
     return false;
@@ -485,7 +486,7 @@ void Builder::makeLayer(pugi::xml_node element, const ComputedStyle &rootStyle, 
     if (title.empty()) title = element.attribute(inkscapeLayer ? "id" : "inkscape:label").value();
     std::string name =
         title.empty() ? "Layer " + std::to_string(document_.layers().size() + 1) : std::string(title);
-    const bool chart = !built_.chartLayer && (name == kChartTitle || carriesChartAttributes(element));
+    const bool chart = !built_.chartLayer && (name == options_.chart.layerTitle || carriesChartAttributes(element));
     Layer &layer = document_.insertLayer(0, std::move(name));
     layer.visible = !style.displayNone;
     layer.editable = !isInsensitive(element);

@@ -21,6 +21,9 @@ struct SvgReadOptions {
     // Simple CSS selectors (ids, classes, types, descendants, lists): the
     // art made from matching elements is marked selected. Empty: none.
     std::string select;
+    // Which layer is the chart, and the namespace of art tags; kept in the
+    // read source for the writer. Empty: none.
+    SvgChartMarks chart;
 };
 
 struct SvgDocumentRead {

@@ -20,13 +20,22 @@
 
 namespace vyn::host::svg {
 
-// The namespace of the attributes the chart's art carries in SVG, so that a
-// second run finds the first run's chart. A tag NAME with value VALUE is
-// written as the attribute vyn:tag-NAME="VALUE" (names that are not XML
-// names are not written).
-inline constexpr char kVynNamespace[] = "https://vyncolors.dev/ns/chart/1";
-inline constexpr char kVynPrefix[] = "vyn";
-inline constexpr char kVynTagAttributePrefix[] = "tag-";
+// How a program marks its own layer (the chart) in the files it writes, so
+// that a later run finds it again: the reader takes the first top-level
+// layer with this title, or one that declares or uses the tag namespace, as
+// the chart layer, and the writer replaces it with the document's layer of
+// this title. Art tags are written, and read back, as attributes in the tag
+// namespace: a tag NAME with value VALUE is PREFIX:ATTRIBUTE-PREFIXNAME="VALUE"
+// (names that are not XML names are not written). Without marks no layer is
+// the chart and no tags are read.
+struct SvgChartMarks {
+    std::string layerTitle;         // UTF-8
+    std::string tagNamespace;       // a URI
+    std::string tagPrefix;          // the prefix written for the namespace
+    std::string tagAttributePrefix; // what comes before the tag's name
+
+    bool empty() const { return layerTitle.empty() && tagNamespace.empty(); }
+};
 
 // Half-open byte range [begin, end) of the decompressed file.
 struct ByteSpan {
@@ -50,6 +59,7 @@ struct SvgSource {
     bool gzipped = false;                // read from .svgz: write back compressed
     std::vector<SourceElement> elements; // in document order, spans never overlap
     std::vector<ArtId> art;              // the elements' art, element after element
+    SvgChartMarks chart;                 // how the file was read, how it is written
     std::optional<ByteSpan> chartLayer;  // an earlier run's chart layer, whole
     std::size_t rootEndTag = 0;          // offset of the root's "</svg>"
     std::string newline = "\n";          // the file's own line ending

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "memory/BlockAllocator.h"
-#include "ChartRows.h"
+#include "chart/ChartRows.h"
 #include "CommandLine.h"
 #include "gate/FaultPlan.h"
 #include "Host.h"

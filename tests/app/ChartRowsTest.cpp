@@ -5,8 +5,8 @@
 #include <functional>
 #include <limits>
 
-#include "ChartRows.h"
-#include "PaintUsage.h"
+#include "chart/ChartRows.h"
+#include "chart/PaintUsage.h"
 #include "app/ChartByHand.h"
 
 namespace vyn::app {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "chart/ChartConventions.h"
 #include "svg/SvgDocumentReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -13,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     SvgReadOptions options;
     options.select = "g rect, .a, #b";
+    options.chart = vyn::app::svgChartMarks(); // as the command reads files
     const SvgDocumentRead read = readSvgDocument(bytes, "fuzz.svg", options);
     if (read.document.has_value() != read.error.empty()) std::abort(); // exactly one of them
     if (!read.document) return 0;

@@ -9,6 +9,7 @@
 #include <array>
 #include <set>
 
+#include "chart/ChartConventions.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
 #include "svg/SvgChartWriter.h"
@@ -18,8 +19,7 @@ using namespace vyn::host::svg;
 
 namespace {
 
-const std::string kChartTitle = "Vyn\xE2\x80\xA2"
-                                "Colors";
+const std::string kChartTitle = vyn::app::kChartLayerTitle;
 
 PathShape box(float left, float top, Paint paint) {
     PathShape shape;
@@ -77,6 +77,7 @@ struct Drawing {
     SvgSource source(const std::string &newline = "\n") const {
         SvgSource s;
         s.bytes = bytes;
+        s.chart = vyn::app::svgChartMarks();
         s.addElement(span("<rect id=\"keep\""), std::array{keep});
         s.addElement(span("<circle id=\"gone\""), std::array{gone});
         s.addElement(span("<use id=\"pair\""), std::array{pairFirst, pairSecond});
@@ -144,7 +145,7 @@ TEST(SvgChartWriter, CopiesEveryUntouchedByteCutsWhatIsGoneAndAddsTheChartLast) 
     ASSERT_TRUE(layer) << out;
     EXPECT_EQ(layer, svg.document_element().last_child()) << "the last top-level layer";
     EXPECT_STREQ(layer.attribute("inkscape:groupmode").value(), "layer");
-    EXPECT_STREQ(layer.attribute("xmlns:vyn").value(), kVynNamespace) << "declared on the layer itself";
+    EXPECT_STREQ(layer.attribute("xmlns:vyn").value(), vyn::app::kChartNamespace) << "declared on the layer itself";
     EXPECT_EQ(svg.select_nodes("//*[@vyn:tag-VYNCOL='jj']").size(), 4u) << "every box and label tagged";
     const pugi::xml_node gradient = layer.child("defs").child("radialGradient");
     EXPECT_EQ(std::string(gradient.attribute("id").value()).rfind("vyn-", 0), 0u);

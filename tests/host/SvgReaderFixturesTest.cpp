@@ -11,6 +11,7 @@
 #include <string>
 
 #include "SvgModelDump.h"
+#include "chart/ChartConventions.h"
 #include "support/FileText.h"
 #include "svg/SvgDocumentReader.h"
 
@@ -34,6 +35,7 @@ const FixtureCase kCases[] = {
 SvgDocumentRead readFixture(const FixtureCase &c) {
     SvgReadOptions options;
     options.select = c.select;
+    options.chart = vyn::app::svgChartMarks();
     return readSvgDocument(vyn::test::readFile(kFixtures + c.file), c.file, options);
 }
 
@@ -145,6 +147,23 @@ TEST(SvgUseBudget, CutsExpansionShortWithAWarning) {
     ASSERT_EQ(read.warnings.size(), 1u);
     EXPECT_NE(read.warnings[0].find("warning: <use> expansion stops here"), std::string::npos)
         << read.warnings[0];
+}
+
+// Which layer is the chart, and which attributes are tags, the reader learns
+// from its options alone; the source keeps them for the writer.
+TEST(SvgChartMarks, ComeFromTheOptions) {
+    const std::string file = "chart/earlier-chart.svg";
+    const std::string bytes = vyn::test::readFile(kFixtures + file);
+    const SvgDocumentRead marked = readFixture({file.c_str(), ""});
+    ASSERT_TRUE(marked.document) << marked.error;
+    EXPECT_TRUE(marked.source.chartLayer);
+    EXPECT_EQ(marked.source.chart.layerTitle, vyn::app::kChartLayerTitle);
+    EXPECT_NE(dumpSvgRead(marked).find("tag:VynColors=box"), std::string::npos);
+
+    const SvgDocumentRead plain = readSvgDocument(bytes, file);
+    ASSERT_TRUE(plain.document) << plain.error;
+    EXPECT_FALSE(plain.source.chartLayer) << "without marks no layer is the chart";
+    EXPECT_EQ(dumpSvgRead(plain).find("tag:"), std::string::npos) << "without a tag namespace no tags";
 }
 
 TEST(SvgSourceMap, KeepsTheFilesLineEndingAndIndentation) {

@@ -1,8 +1,10 @@
-#include "ChartRows.h"
+#include "chart/ChartRows.h"
 
 #include "text/Utf.h"
 
-namespace vyn::host {
+namespace vyn::app {
+
+using namespace vyn::host;
 
 bool isChartArt(const Art &art) { return art.tags.contains(kChartTag); }
 
@@ -37,4 +39,4 @@ std::vector<ChartRow> chartRows(const Document &document) {
     return rows;
 }
 
-} // namespace vyn::host
+} // namespace vyn::app

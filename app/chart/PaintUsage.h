@@ -14,7 +14,7 @@
 
 #include "model/Document.h"
 
-namespace vyn::host {
+namespace vyn::app {
 
 // The chart's settings that decide what is counted and what is the same paint.
 struct PaintUsageRules {
@@ -26,10 +26,10 @@ struct PaintUsageRules {
 // same components (exact float equality: a NaN equals nothing), the same
 // pattern or gradient swatch (placement aside), custom colours of the same
 // name (and the same tint, with `tints`); two "none" paints are the same.
-bool samePaint(const Document &document, const Paint &a, const Paint &b, bool tints);
+bool samePaint(const host::Document &document, const host::Paint &a, const host::Paint &b, bool tints);
 
 // For each of `paints`, how many art objects of the examined set use it.
-std::vector<std::size_t> paintUsage(const Document &document, const std::vector<Paint> &paints,
+std::vector<std::size_t> paintUsage(const host::Document &document, const std::vector<host::Paint> &paints,
                                     const PaintUsageRules &rules);
 
-} // namespace vyn::host
+} // namespace vyn::app

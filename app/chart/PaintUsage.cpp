@@ -1,11 +1,13 @@
-#include "PaintUsage.h"
+#include "chart/PaintUsage.h"
 
 #include <string>
 
-#include "ChartRows.h"
+#include "chart/ChartRows.h"
 #include "model/CurrentStyle.h"
 
-namespace vyn::host {
+namespace vyn::app {
+
+using namespace vyn::host;
 namespace {
 
 std::string customName(const Document &document, CustomColorId id) {
@@ -69,4 +71,4 @@ std::vector<std::size_t> paintUsage(const Document &document, const std::vector<
     return uses;
 }
 
-} // namespace vyn::host
+} // namespace vyn::app
