@@ -18,7 +18,7 @@ namespace vyn::app {
 
 struct ChartRow {
     std::string label; // the label's text, UTF-8; empty when the box has no label
-    host::Paint paint;       // the box's fill paint: the paint the row stands for
+    host::Paint paint; // the box's fill paint: the paint the row stands for
     host::ArtId box;
     host::ArtId labelFrame; // none when the box has no label
 };

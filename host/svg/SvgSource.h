@@ -33,8 +33,6 @@ struct SvgChartMarks {
     std::string tagNamespace;       // a URI
     std::string tagPrefix;          // the prefix written for the namespace
     std::string tagAttributePrefix; // what comes before the tag's name
-
-    bool empty() const { return layerTitle.empty() && tagNamespace.empty(); }
 };
 
 // Half-open byte range [begin, end) of the decompressed file.

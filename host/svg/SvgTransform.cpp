@@ -66,6 +66,12 @@ std::optional<Affine> parseTransform(std::string_view text) {
     return result;
 }
 
+std::optional<std::array<double, 4>> parseViewBox(std::string_view text) {
+    const auto numbers = parseNumberList(text);
+    if (!numbers || numbers->size() != 4 || (*numbers)[2] <= 0 || (*numbers)[3] <= 0) return std::nullopt;
+    return std::array<double, 4>{(*numbers)[0], (*numbers)[1], (*numbers)[2], (*numbers)[3]};
+}
+
 Affine viewBoxTransform(const double viewBox[4], double vx, double vy, double width, double height,
                         std::string_view preserveAspectRatio) {
     double sx = width / viewBox[2], sy = height / viewBox[3];

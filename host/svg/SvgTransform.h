@@ -2,6 +2,7 @@
 // attribute, and the map from a viewBox into a viewport.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -27,6 +28,10 @@ Affine operator*(const Affine &outer, const Affine &inner);
 // A transform list (matrix, translate, scale, rotate, skewX, skewY); none
 // when it does not parse, which SVG treats as no transform.
 std::optional<Affine> parseTransform(std::string_view text);
+
+// A viewBox attribute's value: four numbers (x, y, width, height) with a
+// positive size; none for anything else, which SVG treats as no viewBox.
+std::optional<std::array<double, 4>> parseViewBox(std::string_view text);
 
 // The map that fits a viewBox (x, y, w, h) into a viewport of `width` ×
 // `height` at (vx, vy), as `preserveAspectRatio` says (default xMidYMid meet).

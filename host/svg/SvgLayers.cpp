@@ -1,0 +1,74 @@
+// The top level of the tree: each top-level <g> is a layer (the last in the
+// file on top), everything else drawn at the top level goes into one
+// "Default layer", and the first layer with the chart's title, or marked in
+// the chart's tag namespace, is an earlier chart: its span is kept for the
+// writer, which replaces it whole, so nothing inside it enters the source
+// map.
+#include <algorithm>
+
+#include "svg/SvgBuilder.h"
+
+namespace vyn::host::svg {
+namespace {
+
+constexpr std::string_view kDefaultLayerTitle = "Default layer";
+
+} // namespace
+
+bool SvgBuilder::isEarlierChart(pugi::xml_node element, std::string_view title) const {
+    if (built_.chartLayer) return false;
+    if (title == options_.chart.layerTitle) return true;
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        const std::string_view name = a.name();
+        if (name.starts_with("xmlns:") && isTagNamespace(a.value())) return true;
+        const std::size_t colon = name.find(':');
+        if (colon != std::string_view::npos &&
+            std::find(tagPrefixes_.begin(), tagPrefixes_.end(), name.substr(0, colon)) != tagPrefixes_.end())
+            return true;
+    }
+    return false;
+}
+
+void SvgBuilder::makeLayer(pugi::xml_node element, const ComputedStyle &rootStyle, bool selectedAbove) {
+    const SpecifiedStyle specified = styles_.specified(element);
+    const ComputedStyle style = styles_.compute(specified, rootStyle, viewportSize_);
+    tally(specified);
+    const bool inkscapeLayer = std::string_view(element.attribute("inkscape:groupmode").value()) == "layer";
+    std::string_view title = element.attribute(inkscapeLayer ? "inkscape:label" : "id").value();
+    if (title.empty()) title = element.attribute(inkscapeLayer ? "id" : "inkscape:label").value();
+    std::string name =
+        title.empty() ? "Layer " + std::to_string(document_.layers().size() + 1) : std::string(title);
+    const bool chart = isEarlierChart(element, name);
+    Layer &layer = document_.insertLayer(0, std::move(name));
+    layer.visible = !style.displayNone;
+    layer.editable = !isInsensitive(element);
+    const ArtId group = layer.group;
+    applyTags(*document_.art(group), element);
+    if (chart) built_.chartLayer = parsed_.spans.at(offsetOf(element));
+    sourceMap_.pause(chart);
+    const bool selected = selectedAbove || (!selectors_.empty() && selectedBySelector(element));
+    const WalkState inside{group, style, transformOf(element), 2, selected, false};
+    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element) walk(child, inside);
+    sourceMap_.pause(false);
+}
+
+void SvgBuilder::walkTop() {
+    const ComputedStyle rootStyle =
+        styles_.compute(styles_.specified(parsed_.root), ComputedStyle{}, viewportSize_);
+    const bool rootSelected = !selectors_.empty() && selectedBySelector(parsed_.root);
+    for (pugi::xml_node child = parsed_.root.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        const ElementType type = elementType(child);
+        if (type.kind == ElementKind::Group) {
+            makeLayer(child, rootStyle, rootSelected);
+            continue;
+        }
+        if (type.kind == ElementKind::Nameless || type.nonRendering()) continue;
+        if (!defaultLayerGroup_)
+            defaultLayerGroup_ = document_.insertLayer(0, std::string(kDefaultLayerTitle)).group;
+        walk(child, type, WalkState{*defaultLayerGroup_, rootStyle, Affine{}, 1, rootSelected, false});
+    }
+}
+
+} // namespace vyn::host::svg
