@@ -103,27 +103,36 @@ void DecritCouleurGlobale(AIColor &couleur) {
     }
 }
 
-// The gradient is laid on the box: a linear ramp from the box's left edge
-// across its length, a radial one from its centre over its height. The
-// origin is measured from the artboard's top-left corner, the frame in which
-// the host takes a gradient's placement, so it lands on this row's box.
+// The box shows the gradient's whole ramp, whatever the placement of the art
+// it was found on: a linear gradient level (angle 0) from the box's left
+// edge to its right edge, a radial one from the box's centre out to half its
+// width, with no matrix and no highlight offset. (The found art's angle,
+// length and matrix, on a box this small, show most gradients as one flat
+// colour.) The origin is measured from the artboard's top-left corner, the
+// frame in which the host takes a gradient's placement, so it lands on this
+// row's box.
 void DecritDegrade(AIColor &couleur, int rang) {
     ai::UnicodeString nom;
     sAIGradient->GetGradientName(couleur.c.b.gradient, nom.RefAddress());
     AIGradientType type = kLinearGradient;
     sAIGradient->GetGradientType(couleur.c.b.gradient, &type);
+    AIGradientStyle &degrade = couleur.c.b;
+    const double milieu = -CoinHGCase.v - 0.5 * HauteurCase - rang * (HauteurCase + EcartEntreCases);
     Ajoute("Gradient ");
     if (type == kLinearGradient) {
         Ajoute("Linear ");
-        couleur.c.b.gradientLength = static_cast<ASReal>(LongueurCase);
-        couleur.c.b.gradientOrigin.h = CoinHGCase.h;
+        degrade.gradientLength = static_cast<ASReal>(LongueurCase);
+        degrade.gradientOrigin.h = CoinHGCase.h;
     } else {
         Ajoute("Radial ");
-        couleur.c.b.gradientLength = static_cast<ASReal>(HauteurCase);
-        couleur.c.b.gradientOrigin.h = static_cast<ASReal>(CoinHGCase.h + 0.5 * LongueurCase);
-        couleur.c.b.gradientOrigin.v =
-            static_cast<ASReal>(-CoinHGCase.v - 0.5 * HauteurCase - rang * (HauteurCase + EcartEntreCases));
+        degrade.gradientLength = static_cast<ASReal>(0.5 * LongueurCase);
+        degrade.gradientOrigin.h = static_cast<ASReal>(CoinHGCase.h + 0.5 * LongueurCase);
     }
+    degrade.gradientOrigin.v = static_cast<ASReal>(milieu);
+    degrade.gradientAngle = 0;
+    degrade.matrix = AIRealMatrix{1, 0, 0, 1, 0, 0};
+    degrade.hiliteAngle = 0;
+    degrade.hiliteLength = 0;
     AjouteNom(nom);
 }
 

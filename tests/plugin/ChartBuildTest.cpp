@@ -258,10 +258,14 @@ TEST(ChartLabels, TextAttributes) {
     EXPECT_EQ(story.paragraph.leading, Leading::Roman);
 }
 
-TEST(ChartGradients, TheGradientIsLaidOnItsBox) {
-    ChartFixture f(
-        documentJson(pathJson(fill(R"({"gradient": "Fade", "origin": [300, 300], "length": 5})")) + "," +
-                     pathJson(fill(R"({"gradient": "Sunset", "origin": [300, 300], "length": 5})"))));
+// Each box shows its gradient's whole ramp, however the art it was found on
+// placed it: level from the left edge to the right edge, or from the centre
+// out to half the width, with no matrix and no highlight.
+TEST(ChartGradients, EachBoxShowsTheWholeRamp) {
+    const std::string placed = R"("origin": [300, 300], "angle": 75, "length": 5,
+        "matrix": [2, 0.5, -0.5, 2, 30, 40], "highlightAngle": 20, "highlightLength": 3)";
+    ChartFixture f(documentJson(pathJson(fill(R"({"gradient": "Fade", )" + placed + "}")) + "," +
+                                pathJson(fill(R"({"gradient": "Sunset", )" + placed + "}"))));
     f.seekEverything();
     f.setReal("LongueurCase", 80);
     f.setReal("HauteurCase", 40);
@@ -271,13 +275,21 @@ TEST(ChartGradients, TheGradientIsLaidOnItsBox) {
     f.build();
     auto rows = f.rows();
     ASSERT_EQ(rows.size(), 2u);
+    const Matrix identity{};
     const auto &linear = std::get<GradientPaint>(rows[0].box->path()->style.fill.paint);
-    EXPECT_EQ(linear.length, 80.0f);
     EXPECT_EQ(linear.origin.h, 12.0f) << "the box's left edge from the artboard's corner";
+    EXPECT_EQ(linear.origin.v, -12.0f - 20) << "row 0's middle";
+    EXPECT_EQ(linear.length, 80.0f) << "to the right edge";
+    EXPECT_EQ(linear.angle, 0.0f);
+    EXPECT_EQ(linear.matrix, identity);
     const auto &radial = std::get<GradientPaint>(rows[1].box->path()->style.fill.paint);
-    EXPECT_EQ(radial.length, 40.0f);
     EXPECT_EQ(radial.origin.h, 52.0f);
     EXPECT_EQ(radial.origin.v, -12.0f - 20 - 42) << "row 1's centre, below the corner";
+    EXPECT_EQ(radial.length, 40.0f) << "half the box's width";
+    EXPECT_EQ(radial.angle, 0.0f);
+    EXPECT_EQ(radial.matrix, identity);
+    EXPECT_EQ(radial.highlightAngle, 0.0f);
+    EXPECT_EQ(radial.highlightLength, 0.0f) << "the highlight at the centre";
 }
 
 TEST(ChartText, ATextFramesPaintIsReadWithoutTouchingTheSelection) {
