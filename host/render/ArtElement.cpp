@@ -1,6 +1,7 @@
 #include "render/ArtElement.h"
 
 #include "render/PathElement.h"
+#include "render/Presentation.h"
 #include "render/SvgMarkup.h"
 #include "render/TextElement.h"
 
@@ -21,7 +22,8 @@ void appendTagAttributes(std::string &out, const Art &art, SvgArtWriting &writin
 }
 
 void appendStateAttributes(std::string &out, bool hidden, bool locked, SvgArtWriting &writing) {
-    if (hidden) appendAttribute(out, "style", "display:none");
+    // Important presentation states it with the rest (Presentation::setShown).
+    if (hidden && !writing.importantStyle) appendAttribute(out, "style", "display:none");
     if (locked && writing.markLocks) {
         appendAttribute(out, "sodipodi:insensitive", "true");
         writing.usedSodipodi = true;
@@ -31,6 +33,12 @@ void appendStateAttributes(std::string &out, bool hidden, bool locked, SvgArtWri
 void appendMarkAttributes(std::string &out, const Art &art, SvgArtWriting &writing) {
     appendStateAttributes(out, art.attributes & kHidden, art.attributes & kLocked, writing);
     if (!writing.tagAttributePrefix.empty()) appendTagAttributes(out, art, writing);
+}
+
+void appendShown(std::string &out, bool hidden, const SvgArtWriting &writing) {
+    Presentation p(out, writing.importantStyle);
+    p.setShown(hidden);
+    p.end();
 }
 
 bool shown(const Art *art, const SvgArtWriting &writing) {
@@ -65,6 +73,7 @@ void writeGroup(const Document &document, const Art &art, const Group &group, st
     }
     out += indent;
     out += "<g";
+    appendShown(out, art.attributes & kHidden, writing);
     appendMarkAttributes(out, art, writing);
     if (!content) {
         out += "/>";
@@ -104,7 +113,10 @@ void writeArtElement(const Document &document, ArtId id, std::string &out, const
         out += "<path d=\"";
         appendPathData(out, *path);
         out += '"';
-        appendPathStyleAttributes(out, path->style, writing.paints);
+        Presentation p(out, writing.importantStyle);
+        setPathStyle(p, path->style, writing.paints);
+        p.setShown(art->attributes & kHidden);
+        p.end();
         appendMarkAttributes(out, *art, writing);
         out += "/>";
         out += writing.newline;
@@ -113,7 +125,11 @@ void writeArtElement(const Document &document, ArtId id, std::string &out, const
         marks.clear();
         appendMarkAttributes(marks, *art, writing);
         out += indent;
-        appendTextElement(out, *text, marks, writing.paints);
+        appendTextElement(out, *text,
+                          {.marks = marks,
+                           .important = writing.importantStyle,
+                           .hidden = (art->attributes & kHidden) != 0},
+                          writing.paints);
         out += writing.newline;
     }
     spillIfBig(out, writing);
@@ -129,8 +145,9 @@ std::string layerAttributes(const Document &document, const Layer &layer, SvgArt
     // layer's.
     const Art *group = document.art(layer.group);
     const std::uint32_t marks = group ? group->attributes : 0;
-    appendStateAttributes(out, !layer.visible || (marks & kHidden), !layer.editable || (marks & kLocked),
-                          writing);
+    const bool hidden = !layer.visible || (marks & kHidden);
+    appendShown(out, hidden, writing);
+    appendStateAttributes(out, hidden, !layer.editable || (marks & kLocked), writing);
     if (group && !writing.tagAttributePrefix.empty()) appendTagAttributes(out, *group, writing);
     return out;
 }

@@ -25,6 +25,10 @@ struct SvgArtWriting {
     // Hidden art and layers are left out of a picture. Writing a document
     // back, they are kept, with display:none.
     bool keepHidden = false;
+    // Art put into a document with style sheets of its own (the chart)
+    // carries its presentation as !important style (Presentation.h), so
+    // that no rule of the document restyles or hides it.
+    bool importantStyle = false;
     // Writing a document back, locked art and layers are marked insensitive
     // (the sodipodi namespace), and tags are written as attributes named
     // `tagAttributePrefix` + the tag's name (none when it is empty). The

@@ -52,24 +52,27 @@ const char *joinWord(LineJoin join) {
 // A negative length has no meaning in SVG and would void the whole property.
 double length(float value) { return std::max(0.0, double(value)); }
 
-void appendStrokeAttributes(std::string &out, const Stroke &stroke, PaintServers &paints) {
-    appendAttribute(out, "stroke", paints.paintValue(stroke.paint));
-    if (stroke.width != 1) appendNumberAttribute(out, "stroke-width", length(stroke.width));
+void setStroke(Presentation &p, const Stroke &stroke, PaintServers &paints) {
+    const bool all = p.important();
+    p.set("stroke", paints.paintValue(stroke.paint));
+    if (all) p.set("stroke-opacity", "1");
+    if (stroke.width != 1 || all) p.setNumber("stroke-width", length(stroke.width));
     const int dashes = std::clamp<int>(stroke.dash.count, 0, int(stroke.dash.lengths.size()));
     if (dashes > 0) {
-        out += " stroke-dasharray=\"";
+        std::string list;
         for (int i = 0; i < dashes; ++i) {
-            if (i) out += ' ';
-            appendSvgNumber(out, length(stroke.dash.lengths[std::size_t(i)]));
+            if (i) list += ' ';
+            appendSvgNumber(list, length(stroke.dash.lengths[std::size_t(i)]));
         }
-        out += '"';
-        if (stroke.dash.offset != 0) appendNumberAttribute(out, "stroke-dashoffset", stroke.dash.offset);
+        p.set("stroke-dasharray", list);
+        if (stroke.dash.offset != 0 || all) p.setNumber("stroke-dashoffset", stroke.dash.offset);
+    } else if (all) {
+        p.set("stroke-dasharray", "none");
     }
-    if (stroke.cap != LineCap::Butt) appendAttribute(out, "stroke-linecap", capWord(stroke.cap));
-    if (stroke.join != LineJoin::Miter) appendAttribute(out, "stroke-linejoin", joinWord(stroke.join));
+    if (stroke.cap != LineCap::Butt || all) p.set("stroke-linecap", capWord(stroke.cap));
+    if (stroke.join != LineJoin::Miter || all) p.set("stroke-linejoin", joinWord(stroke.join));
     // SVG refuses a miter limit below 1.
-    if (stroke.miterLimit != 4)
-        appendNumberAttribute(out, "stroke-miterlimit", std::max(1.0f, stroke.miterLimit));
+    if (stroke.miterLimit != 4 || all) p.setNumber("stroke-miterlimit", std::max(1.0f, stroke.miterLimit));
 }
 
 } // namespace
@@ -88,13 +91,14 @@ void appendPathData(std::string &out, const PathShape &shape) {
     }
 }
 
-void appendPathStyleAttributes(std::string &out, const PathStyle &style, PaintServers &paints) {
-    appendAttribute(out, "fill", style.fillPainted ? paints.paintValue(style.fill.paint) : "none");
-    if (style.evenOdd) appendAttribute(out, "fill-rule", "evenodd");
+void setPathStyle(Presentation &p, const PathStyle &style, PaintServers &paints) {
+    p.set("fill", style.fillPainted ? paints.paintValue(style.fill.paint) : "none");
+    if (p.important()) p.set("fill-opacity", "1");
+    if (style.evenOdd || p.important()) p.set("fill-rule", style.evenOdd ? "evenodd" : "nonzero");
     if (style.strokePainted)
-        appendStrokeAttributes(out, style.stroke, paints);
+        setStroke(p, style.stroke, paints);
     else
-        appendAttribute(out, "stroke", "none");
+        p.set("stroke", "none");
 }
 
 } // namespace vyn::host

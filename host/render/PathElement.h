@@ -5,6 +5,7 @@
 
 #include "model/Art.h"
 #include "render/PaintServers.h"
+#include "render/Presentation.h"
 
 namespace vyn::host {
 
@@ -12,9 +13,9 @@ namespace vyn::host {
 // handles sit on their anchors), closed with Z; y is turned (SVG y = -v).
 void appendPathData(std::string &out, const PathShape &shape);
 
-// Appends fill, fill-rule and the stroke's paint, width, dashes, cap, join
-// and miter limit, each with its leading space; a fill or stroke that is
-// not painted is "none". Properties at SVG's defaults are left out.
-void appendPathStyleAttributes(std::string &out, const PathStyle &style, PaintServers &paints);
+// Sets fill, fill-rule and the stroke's paint, width, dashes, cap, join and
+// miter limit; a fill or stroke that is not painted is "none". Properties at
+// SVG's defaults are left out, unless the presentation is important.
+void setPathStyle(Presentation &p, const PathStyle &style, PaintServers &paints);
 
 } // namespace vyn::host

@@ -19,29 +19,39 @@ std::string quotedFamily(const std::string &family) {
     return quoted + "'";
 }
 
-void appendFontAttributes(std::string &out, const std::string &fontName) {
+void setFont(Presentation &p, const std::string &fontName) {
     if (fontName.empty()) return;
     const CssFont font = cssFontNamed(fontName);
-    out += " font-family=\"";
-    appendXmlEscaped(out, quotedFamily(font.family), true);
-    out += '"';
-    if (font.weight != 400) appendAttribute(out, "font-weight", std::to_string(font.weight));
-    if (font.style != "normal") appendAttribute(out, "font-style", font.style);
-    if (font.stretch != "normal") appendAttribute(out, "font-stretch", font.stretch);
+    p.set("font-family", quotedFamily(font.family));
+    const bool all = p.important();
+    if (font.weight != 400 || all) p.set("font-weight", std::to_string(font.weight));
+    if (font.style != "normal" || all) p.set("font-style", font.style);
+    if (font.stretch != "normal" || all) p.set("font-stretch", font.stretch);
 }
 
-void appendRunElement(std::string &out, const TextRun &run, PaintServers &paints) {
+void appendRunElement(std::string &out, const TextRun &run, PaintServers &paints, bool important) {
     const CharFeatures &f = run.features;
     const double size = std::max(0.0f, f.size.value_or(kDefaultTextSize));
     out += "<tspan";
-    appendFontAttributes(out, f.font);
-    appendNumberAttribute(out, "font-size", size);
+    Presentation p(out, important);
+    p.setShown(false); // a run is shown as its frame is
+    setFont(p, f.font);
+    p.setNumber("font-size", size);
     if (f.baselineShift && *f.baselineShift != 0)
-        appendNumberAttribute(out, "baseline-shift", *f.baselineShift);
+        p.setNumber("baseline-shift", *f.baselineShift);
+    else if (important)
+        p.set("baseline-shift", "baseline");
     // Tracking is in thousandths of an em.
     if (f.tracking && *f.tracking != 0)
-        appendNumberAttribute(out, "letter-spacing", *f.tracking * size / 1000);
-    appendAttribute(out, "fill", paints.paintValue(f.fill.value_or(GrayPaint{0})));
+        p.setNumber("letter-spacing", *f.tracking * size / 1000);
+    else if (important)
+        p.set("letter-spacing", "normal");
+    p.set("fill", paints.paintValue(f.fill.value_or(GrayPaint{0})));
+    if (important) {
+        p.set("fill-opacity", "1");
+        p.set("stroke", "none");
+    }
+    p.end();
     out += '>';
     appendXmlEscaped(out, utf16ToUtf8(run.text));
     out += "</tspan>";
@@ -59,19 +69,23 @@ const char *anchorWord(Justification justification) {
 
 } // namespace
 
-void appendTextElement(std::string &out, const TextFrame &frame, std::string_view attributes,
+void appendTextElement(std::string &out, const TextFrame &frame, const TextElementWriting &writing,
                        PaintServers &paints) {
     out += "<text";
     appendNumberAttribute(out, "x", frame.anchor.h);
     appendNumberAttribute(out, "y", -double(frame.anchor.v));
-    out += attributes;
+    out += writing.marks;
     appendAttribute(out, "xml:space", "preserve");
     const char *anchor = anchorWord(frame.story.paragraph.justification.value_or(Justification::Left));
-    if (std::string_view(anchor) != "start") appendAttribute(out, "text-anchor", anchor);
-    if (frame.orientation == TextOrientation::Vertical) appendAttribute(out, "writing-mode", "tb");
+    const bool vertical = frame.orientation == TextOrientation::Vertical;
+    Presentation p(out, writing.important);
+    p.setShown(writing.hidden);
+    if (std::string_view(anchor) != "start" || writing.important) p.set("text-anchor", anchor);
+    if (vertical || writing.important) p.set("writing-mode", vertical ? "tb" : "horizontal-tb");
+    p.end();
     out += '>';
     for (const TextRun &run : frame.story.runs)
-        if (!run.text.empty()) appendRunElement(out, run, paints);
+        if (!run.text.empty()) appendRunElement(out, run, paints, writing.important);
     out += "</text>";
 }
 

@@ -13,14 +13,20 @@
 
 #include "model/Art.h"
 #include "render/PaintServers.h"
+#include "render/Presentation.h"
 
 namespace vyn::host {
 
 inline constexpr float kDefaultTextSize = 12;
 
-// Appends the element with `attributes` (each with its leading space) after
-// its position, without indentation or line end.
-void appendTextElement(std::string &out, const TextFrame &frame, std::string_view attributes,
+struct TextElementWriting {
+    std::string_view marks; // attributes (each with its leading space) after the position
+    bool important = false; // presentation in !important style (Presentation.h)
+    bool hidden = false;    // stated with the presentation when important; else among the marks
+};
+
+// Appends the element, without indentation or line end.
+void appendTextElement(std::string &out, const TextFrame &frame, const TextElementWriting &writing,
                        PaintServers &paints);
 
 } // namespace vyn::host

@@ -107,6 +107,7 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
                           .newline = source.newline,
                           .indentUnit = source.indent,
                           .keepHidden = true,
+                          .importantStyle = true,
                           .markLocks = true,
                           .tagAttributePrefix = tagAttributePrefix(source.chart)};
     const std::string inner = indent + source.indent;

@@ -11,11 +11,14 @@
 // - The chart layer is an Inkscape layer in the file's own indentation and
 //   line breaks, declaring on itself the namespaces it uses (so the root's
 //   start tag is never touched): its art as the document picture draws it
-//   (render/ArtElement.h), hidden art kept with display:none, locked art and
-//   a locked layer marked sodipodi:insensitive, tags as attributes in the
-//   marks' tag namespace, and the gradients and pattern tiles it uses in a
-//   <defs> of its own. Its ids start with "vyn-" (or "vyn2-", ... when the rest of the
-//   file already mentions that), so they cannot collide with the file's.
+//   (render/ArtElement.h), but with every presentation property in an
+//   !important style (render/Presentation.h), so that no rule of the file's
+//   style sheets restyles or hides it; hidden art kept with display:none,
+//   locked art and a locked layer marked sodipodi:insensitive, tags as
+//   attributes in the marks' tag namespace, and the gradients and pattern
+//   tiles it uses in a <defs> of its own. Its ids start with "vyn-" (or
+//   "vyn2-", ... when the rest of the file already mentions that), so they
+//   cannot collide with the file's.
 // - A document without a chart layer loses the earlier chart layer, if any.
 // - The same source and document always give the same bytes, so writing
 //   over the writer's own output changes nothing.

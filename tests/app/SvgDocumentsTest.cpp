@@ -9,6 +9,8 @@
 #include <fstream>
 
 #include "CommandLine.h"
+#include "chart/ChartRows.h"
+#include "svg/SvgDocumentReader.h"
 #include "app/InProcessRun.h"
 #include "Run.h"
 #include "support/FileText.h"
@@ -51,6 +53,7 @@ TEST_F(SvgDocuments, EachFixtureGivesItsRows) {
         {"cascade/rules.svg", "R=16 G=0 B=0\nR=32 G=0 B=0\nR=48 G=0 B=0\nR=64 G=0 B=0\nR=80 G=0 B=0\n"
                               "R=96 G=0 B=0\nR=128 G=0 B=0\nR=192 G=0 B=0\nR=144 G=0 B=0\nR=176 G=0 B=0\n"
                               "R=160 G=0 B=0\n"},
+        {"cascade/hostile.svg", "R=0 G=0 B=255\nR=255 G=128 B=0\nR=0 G=0 B=0\n"},
         {"chart/earlier-chart.svg", "R=255 G=0 B=0\nR=0 G=0 B=0\n"},
         {"gradients/gradients.svg",
          "Gradient Linear base\nGradient Linear user\nGradient Linear turned\n"
@@ -106,6 +109,45 @@ TEST_F(SvgDocuments, OnlyTheChartIsAddedAndASecondRunReplacesIt) {
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.out, first.out) << "the old chart's boxes are no paints of the drawing";
     EXPECT_EQ(vyn::test::readFile(again), once);
+}
+
+// The chart carries its presentation in !important style, so the file's own
+// rules, however strong, neither restyle nor hide it, and the next run finds
+// its chart as it wrote it.
+TEST_F(SvgDocuments, TheFilesStyleSheetNeitherRestylesNorHidesTheChart) {
+    const fs::path input = copy(kFixtures / "cascade" / "hostile.svg", "hostile.svg");
+    const fs::path output = folder / "out.svg";
+    Outcome first = run({input.string(), "-o", output.string()});
+    ASSERT_EQ(first.status, 0) << first.err;
+
+    host::svg::SvgDocumentRead read = host::svg::readSvgDocumentFile(output, {.select = "", .chart = svgChartMarks()});
+    ASSERT_TRUE(read.document) << read.error;
+    const host::Document &document = *read.document;
+    const std::vector<ChartRow> rows = chartRows(document);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].paint, host::Paint{(host::RgbPaint{0, 0, 1})}) << "not the rule's green";
+    EXPECT_EQ(rows[0].label, "R=0 G=0 B=255");
+    for (const host::Layer &layer : document.layers())
+        if (layer.title == kChartLayerTitle) {
+            EXPECT_TRUE(layer.visible) << "g { display: none } does not hide it";
+        }
+    for (const ChartRow &row : rows) {
+        const host::Art &box = *document.art(row.box);
+        EXPECT_EQ(box.attributes & host::kHidden, 0u) << row.label;
+        EXPECT_EQ(box.path()->style.stroke.width, 1.0f) << row.label;
+        EXPECT_EQ(box.path()->style.stroke.dash.count, 0) << row.label;
+        const host::Art &label = *document.art(row.labelFrame);
+        EXPECT_EQ(label.attributes & host::kHidden, 0u) << row.label;
+        const host::CharFeatures &run = label.textFrame()->story.runs.at(0).features;
+        EXPECT_EQ(run.fill, host::Paint{(host::RgbPaint{0, 0, 0})}) << "not the rule's lime";
+        EXPECT_NE(run.size, 40.0f);
+    }
+
+    const std::string once = vyn::test::readFile(output);
+    Outcome second = run({output.string(), "--in-place"});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out, first.out);
+    EXPECT_EQ(vyn::test::readFile(output), once) << "a run on the output gives the same bytes";
 }
 
 TEST_F(SvgDocuments, ASelectorChartsOnlyWhatItSelects) {

@@ -114,6 +114,22 @@ SvgSource reread(const std::string &bytes, const SvgSource &before) {
     return s;
 }
 
+// The value `property` is declared with, !important, in the style attribute
+// of `element`; empty when it is not.
+std::string declared(pugi::xml_node element, const std::string &property) {
+    const std::string style = element.attribute("style").value();
+    const std::string start = property + ":";
+    for (std::size_t at = 0; at < style.size();) {
+        const std::size_t end = std::min(style.find(';', at), style.size());
+        const std::string declaration = style.substr(at, end - at);
+        const std::string important = " !important";
+        if (declaration.starts_with(start) && declaration.ends_with(important))
+            return declaration.substr(start.size(), declaration.size() - start.size() - important.size());
+        at = end + 1;
+    }
+    return {};
+}
+
 pugi::xml_node chartLayer(const pugi::xml_document &svg) {
     return svg.select_node(("//*[@inkscape:label='" + kChartTitle + "']").c_str()).node();
 }
@@ -220,7 +236,7 @@ TEST(SvgChartWriter, EscapesOddTextAndMarksLocksAndIdsThatCannotCollide) {
     for (const pugi::xpath_node &node : svg.select_nodes("//*[@id]"))
         EXPECT_TRUE(ids.insert(node.node().attribute("id").value()).second)
             << "duplicate id " << node.node().attribute("id").value();
-    const std::string fill = lockedPath.attribute("fill").value();
+    const std::string fill = declared(lockedPath, "fill");
     EXPECT_EQ(fill.rfind("url(#vyn2-", 0), 0u) << fill;
     EXPECT_TRUE(svg.select_node(("//pattern[@id='" + fill.substr(5, fill.size() - 6) + "']").c_str()))
         << "the pattern placeholder is defined";
