@@ -49,6 +49,7 @@ struct SvgArtWriting {
 
 inline constexpr char kSvgNamespace[] = "http://www.w3.org/2000/svg";
 inline constexpr char kInkscapeNamespace[] = "http://www.inkscape.org/namespaces/inkscape";
+inline constexpr char kXlinkNamespace[] = "http://www.w3.org/1999/xlink";
 inline constexpr char kSodipodiNamespace[] = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
 
 // Appends the element of art `id` and everything inside it; nothing for art

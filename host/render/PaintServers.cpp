@@ -43,8 +43,8 @@ constexpr char kPatternTileSize[] = "8";
 
 } // namespace
 
-PaintServers::PaintServers(const Document &document, std::string idPrefix)
-    : document_(document), prefix_(std::move(idPrefix)) {}
+PaintServers::PaintServers(const Document &document, std::string idPrefix, const PaintServerElements *elements)
+    : document_(document), prefix_(std::move(idPrefix)), elements_(elements) {}
 
 std::string PaintServers::paintValue(const Paint &paint) {
     if (const auto *gradientPaint = std::get_if<GradientPaint>(&paint)) {
@@ -53,6 +53,12 @@ std::string PaintServers::paintValue(const Paint &paint) {
     }
     if (const auto *pattern = std::get_if<PatternPaint>(&paint)) {
         if (!document_.pattern(pattern->pattern)) return "none";
+        // The file's own tile, where it has one whose id a url() can hold
+        // as it stands.
+        if (elements_)
+            if (const auto it = elements_->patterns.find(pattern->pattern);
+                it != elements_->patterns.end() && isPlainXmlNamePart(it->second))
+                return "url(#" + it->second + ")";
         // The document keeps no tile for a pattern: every pattern shows as
         // the same light diagonal hatch, so that patterned art is seen, and
         // seen to be patterned.
@@ -84,8 +90,7 @@ std::string PaintServers::reference(const std::string &kind, Element element) {
     return "url(#" + found->second + ")";
 }
 
-PaintServers::Element PaintServers::gradientElement(const GradientPaint &paint,
-                                                    const Gradient &gradient) const {
+PaintServers::Element PaintServers::gradientElement(const GradientPaint &paint, const Gradient &gradient) {
     const PlacementToSvg toSvg(paint);
     // Points of the placement, before its matrix: where the ramp starts and
     // where it ends (or, radial, the centre and the highlight).
@@ -102,15 +107,33 @@ PaintServers::Element PaintServers::gradientElement(const GradientPaint &paint,
         const double sy = toSvg.onlyMoves() ? toSvg.y(h, v) : v;
         return std::string(" ") + x + "=\"" + svgNumber(sx) + "\" " + y + "=\"" + svgNumber(sy) + "\"";
     };
-    std::string start = linear ? "<linearGradient gradientUnits=\"userSpaceOnUse\""
-                               : "<radialGradient gradientUnits=\"userSpaceOnUse\"";
+    // The file's own gradient, where it has one, gives the stops, their
+    // opacities and the spread; every attribute that places the ramp is then
+    // written, since what is not would come from the file's element.
+    const std::string *own = nullptr;
+    if (elements_)
+        if (const auto it = elements_->gradients.find(paint.gradient); it != elements_->gradients.end())
+            own = &it->second;
+    std::string start = linear ? "<linearGradient" : "<radialGradient";
+    if (own) {
+        start += " xlink:href=\"#";
+        appendXmlEscaped(start, *own, true);
+        start += '"';
+        usedXlink_ = true;
+    }
+    start += " gradientUnits=\"userSpaceOnUse\"";
     if (linear) {
         start += point("x1", "y1", h0, v0) + point("x2", "y2", h1, v1);
     } else {
         start += point("cx", "cy", h0, v0) + " r=\"" + svgNumber(std::fabs(paint.length)) + "\"";
-        if (paint.highlightLength != 0) start += point("fx", "fy", h1, v1);
+        if (paint.highlightLength != 0 || own) start += point("fx", "fy", h1, v1);
+        if (own) start += " fr=\"0\"";
     }
-    if (!toSvg.onlyMoves()) start += toSvg.attribute();
+    if (!toSvg.onlyMoves())
+        start += toSvg.attribute();
+    else if (own)
+        start += " gradientTransform=\"matrix(1 0 0 1 0 0)\"";
+    if (own) return {{0, start + "/>"}};
     Element element{{0, start + ">"}};
     for (Line &stop : stopElements(gradient))
         element.push_back(std::move(stop));

@@ -102,7 +102,7 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
                                            const Layer &layer, const std::string &indent, std::string lead,
                                            std::string trail) {
     const std::string prefix = idPrefix(source);
-    PaintServers paints(document, prefix);
+    PaintServers paints(document, prefix, &source.paintServers);
     SvgArtWriting writing{.paints = paints,
                           .newline = source.newline,
                           .indentUnit = source.indent,
@@ -126,6 +126,7 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
     start += kInkscapeNamespace;
     start += '"';
     if (writing.usedSodipodi) appendAttribute(start, "xmlns:sodipodi", kSodipodiNamespace);
+    if (paints.usedXlink()) appendAttribute(start, "xmlns:xlink", kXlinkNamespace);
     if (writing.usedTags) appendAttribute(start, "xmlns:" + source.chart.tagPrefix, source.chart.tagNamespace);
     start += attributes;
     appendAttribute(start, "id", prefix + "chart");

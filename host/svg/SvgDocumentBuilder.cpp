@@ -305,6 +305,7 @@ BuiltSvg SvgBuilder::run() {
         built_.chartLayer.reset();
         return std::move(built_);
     }
+    built_.paintServers = paints_->elements();
     built_.elements = sourceMap_.takeElements();
     built_.elementArt = sourceMap_.takeArt();
     built_.document = std::move(document_);

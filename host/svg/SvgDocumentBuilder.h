@@ -29,6 +29,7 @@ struct BuiltSvg {
     std::vector<SourceElement> elements;
     std::vector<ArtId> elementArt; // the elements' art (SvgSource::art)
     std::optional<ByteSpan> chartLayer;
+    PaintServerElements paintServers; // SvgSource::paintServers
     std::size_t selected = 0;
 };
 

@@ -81,6 +81,7 @@ void readText(SvgDocumentRead &read, std::string_view name, const SvgReadOptions
     read.source.art = std::move(built.elementArt);
     read.source.chart = options.chart;
     read.source.chartLayer = built.chartLayer;
+    read.source.paintServers = std::move(built.paintServers);
     read.source.rootEndTag = rootEndTag(text, spans.at(static_cast<std::size_t>(root.offset_debug() - 1)));
     read.source.newline = lineEnding(text);
     read.source.indent = indentation(text, spans);

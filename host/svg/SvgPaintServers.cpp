@@ -164,6 +164,15 @@ const PaintServers::Server &PaintServers::server(std::string_view id, std::strin
     return servers_.emplace(id, s).first->second;
 }
 
+PaintServerElements PaintServers::elements() const {
+    PaintServerElements out;
+    for (const auto &[id, s] : servers_) {
+        if (s.kind == Server::Kind::Gradient) out.gradients.emplace(s.gradient, std::string(id));
+        if (s.kind == Server::Kind::Pattern) out.patterns.emplace(s.pattern, std::string(id));
+    }
+    return out;
+}
+
 Paint PaintServers::paint(const PaintValue &value, const SvgColor &currentColor,
                           const std::optional<Box> &box, const Affine &toDocument) {
     switch (value.kind) {

@@ -18,6 +18,7 @@
 #include <pugixml.hpp>
 
 #include "model/Document.h"
+#include "render/PaintServers.h"
 #include "svg/SvgPathData.h"
 #include "svg/SvgStyle.h"
 
@@ -39,6 +40,9 @@ class PaintServers {
     // the element's bounding box in that user space (for objectBoundingBox).
     Paint paint(const PaintValue &value, const SvgColor &currentColor, const std::optional<Box> &box,
                 const Affine &toDocument);
+
+    // The swatches made so far and the ids of the elements they came from.
+    PaintServerElements elements() const;
 
   private:
     struct Server {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/Ids.h"
+#include "render/PaintServers.h"
 
 namespace vyn::host::svg {
 
@@ -59,6 +60,7 @@ struct SvgSource {
     std::vector<ArtId> art;              // the elements' art, element after element
     SvgChartMarks chart;                 // how the file was read, how it is written
     std::optional<ByteSpan> chartLayer;  // an earlier run's chart layer, whole
+    PaintServerElements paintServers;    // the file's gradients and patterns the document holds
     std::size_t rootEndTag = 0;          // offset of the root's "</svg>"
     std::string newline = "\n";          // the file's own line ending
     std::string indent = "  ";           // one level of the file's indentation

@@ -168,6 +168,45 @@ TEST(SvgChartWriter, CopiesEveryUntouchedByteCutsWhatIsGoneAndAddsTheChartLast) 
     EXPECT_EQ(svg.select_nodes("//text").size(), 2u);
 }
 
+// A gradient or pattern the file defines is the file's own in the chart: a
+// gradient of the chart takes the file's stops by href and places them on
+// the box (every placing attribute written, so none comes from the file's),
+// a pattern is the file's tile. A pattern whose id a url() cannot hold as it
+// stands keeps the placeholder tile.
+TEST(SvgChartWriter, GradientsAndPatternsOfTheFileAreTheFilesOwn) {
+    Drawing drawing;
+    const GradientId dusk = drawing.document.addGradient(
+        {"dusk", GradientKind::Radial, {{0, 0.5f, GrayPaint{0}}, {1, 0.5f, GrayPaint{1}}}});
+    const PatternId nets = drawing.document.addPattern({"nets"});
+    const PatternId odd = drawing.document.addPattern({"odd one"});
+    drawing.addRow(0, GradientPaint{dusk, {0, 0}, {60, -45}, 0, 20, {}, 0, 0}, u"Gradient Radial dusk");
+    PatternPaint netsPaint, oddPaint;
+    netsPaint.pattern = nets;
+    oddPaint.pattern = odd;
+    drawing.addRow(1, netsPaint, u"Pattern nets");
+    drawing.addRow(2, oddPaint, u"Pattern odd one");
+    SvgSource source = drawing.source();
+    source.paintServers.gradients.emplace(dusk, "dusk");
+    source.paintServers.patterns.emplace(nets, "nets");
+    source.paintServers.patterns.emplace(odd, "odd one");
+
+    const std::string out = svgWithChart(source, drawing.document);
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_string(out.c_str())) << out;
+    const pugi::xml_node layer = chartLayer(svg);
+    EXPECT_STREQ(layer.attribute("xmlns:xlink").value(), "http://www.w3.org/1999/xlink");
+    const pugi::xml_node gradient = layer.child("defs").child("radialGradient");
+    EXPECT_STREQ(gradient.attribute("xlink:href").value(), "#dusk");
+    EXPECT_FALSE(gradient.first_child()) << "the stops are the file's";
+    for (const char *placing : {"gradientUnits", "cx", "cy", "r", "fx", "fy", "fr", "gradientTransform"})
+        EXPECT_TRUE(gradient.attribute(placing)) << placing;
+    const auto boxes = layer.select_nodes("g/path");
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(declared(boxes[1].node(), "fill"), "url(#nets)");
+    const std::string placeholder = declared(boxes[2].node(), "fill");
+    EXPECT_EQ(placeholder.rfind("url(#vyn-pattern-", 0), 0u) << placeholder;
+}
+
 TEST(SvgChartWriter, ASecondWriteReplacesTheFirstChartAndIsIdempotent) {
     for (const std::string newline : {"\n", "\r\n"}) {
         Drawing drawing(newline);
