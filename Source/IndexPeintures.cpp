@@ -6,8 +6,8 @@
 // interned: each colour handle is asked for its name once, and each distinct
 // name gets a small number that goes into the keys.
 //
-// Open addressing with linear probing over power-of-two tables, grown at
-// half load; every array comes from the host through the plug-in's
+// The sets and the names' look-ups are TableHachage tables; they and the
+// names' pool take their memory from the host through the plug-in's
 // allocation functions, which yield null when the host has no memory.
 #include "IndexPeintures.h"
 
@@ -17,12 +17,11 @@
 #include "IAIUnicodeString.h"
 #include "Reglages.h"
 #include "SuiteGlobals.h"
+#include "TableHachage.h"
 
 bool ParcoursLitteral = false;
 
 namespace {
-
-constexpr ASUInt32 kCapaciteInitiale = 64;
 
 // ---- hashing ------------------------------------------------------------
 
@@ -33,22 +32,38 @@ ASUInt32 Melange(ASUInt32 h, ASUInt32 mot) {
     return static_cast<ASUInt32>(x ^ (x >> 31));
 }
 
+ASUInt32 MelangePointeur(ASUInt32 h, const void *pointeur) {
+    const std::uint64_t bits = reinterpret_cast<std::uintptr_t>(pointeur);
+    return Melange(Melange(h, static_cast<ASUInt32>(bits)), static_cast<ASUInt32>(bits >> 32));
+}
+
 // ---- keys ---------------------------------------------------------------
 
-// A paint's canonical key: its kind, up to four value words, a swatch handle
-// (two words), a name number, the fill's flags and resolution. Unused words
-// are 0.
+// A paint's canonical key. What a paint does not have stays 0 (or null).
 struct Cle {
-    ASUInt32 mots[10];
+    ASUInt32 genre = 0;             // the colour's kind
+    ASUInt32 valeurs[4] = {};       // the bits of its components, in order
+    const void *nuancier = nullptr; // a pattern's or gradient's swatch
+    ASUInt32 nom = 0;               // a custom colour's name number
+    ASUInt32 drapeaux = 0;          // a fill's clip, lock-clip, even-odd, overprint
+    ASUInt32 resolution = 0;        // the bits of a fill's resolution
+
+    bool operator==(const Cle &) const = default;
 };
 
-bool CleEgale(const Cle &a, const Cle &b) { return std::memcmp(a.mots, b.mots, sizeof a.mots) == 0; }
+constexpr ASUInt32 kDrapeauClip = 1;
+constexpr ASUInt32 kDrapeauLockClip = 2;
+constexpr ASUInt32 kDrapeauEvenOdd = 4;
+constexpr ASUInt32 kDrapeauOverprint = 8;
 
 ASUInt32 HacheCle(const Cle &cle) {
-    ASUInt32 h = 0;
-    for (ASUInt32 mot : cle.mots)
-        h = Melange(h, mot);
-    return h;
+    ASUInt32 h = Melange(0, cle.genre);
+    for (ASUInt32 valeur : cle.valeurs)
+        h = Melange(h, valeur);
+    h = MelangePointeur(h, cle.nuancier);
+    h = Melange(h, cle.nom);
+    h = Melange(h, cle.drapeaux);
+    return Melange(h, cle.resolution);
 }
 
 // The bits of `x` as equality sees it: -0 as 0; false for a NaN.
@@ -59,82 +74,37 @@ bool MotReel(ASReal x, ASUInt32 &mot) {
     return true;
 }
 
-void MotsPoignee(const void *poignee, Cle &cle) {
-    const std::uint64_t bits = reinterpret_cast<std::uintptr_t>(poignee);
-    cle.mots[5] = static_cast<ASUInt32>(bits);
-    cle.mots[6] = static_cast<ASUInt32>(bits >> 32);
+// The components, in order, into the key's values; false at the first NaN.
+template <class... Reels> bool Valeurs(Cle &cle, Reels... composantes) {
+    static_assert(sizeof...(composantes) <= sizeof cle.valeurs / sizeof cle.valeurs[0]);
+    ASUInt32 *valeur = cle.valeurs;
+    return (MotReel(composantes, *valeur++) && ...);
 }
 
-// ---- a set of keys --------------------------------------------------------
+// ---- sets of keys ---------------------------------------------------------
 
-struct EnsembleCles {
-    Cle *cles = nullptr;
-    ASUInt8 *occupe = nullptr;
-    ASUInt32 capacite = 0;
-    ASUInt32 nombre = 0;
-};
+using EnsembleCles = TableHachage<Cle>;
 
-void Libere(EnsembleCles &e) {
-    delete[] e.cles;
-    delete[] e.occupe;
-    e = EnsembleCles();
+bool Contient(const EnsembleCles &e, const Cle &cle) {
+    return e.Cherche(HacheCle(cle), [&](const Cle &listee) { return listee == cle; }) != nullptr;
 }
 
-bool Alloue(EnsembleCles &e, ASUInt32 capacite) {
-    Cle *cles = new Cle[capacite];
-    ASUInt8 *occupe = new ASUInt8[capacite];
-    if (cles == nullptr || occupe == nullptr) {
-        delete[] cles;
-        delete[] occupe;
-        return false;
-    }
-    std::memset(occupe, 0, capacite);
-    e.cles = cles;
-    e.occupe = occupe;
-    e.capacite = capacite;
-    e.nombre = 0;
-    return true;
-}
-
-// The slot of `cle`, or of the free slot where it would go.
-ASUInt32 Case(const EnsembleCles &e, const Cle &cle) {
-    ASUInt32 i = HacheCle(cle) & (e.capacite - 1);
-    while (e.occupe[i] && !CleEgale(e.cles[i], cle))
-        i = (i + 1) & (e.capacite - 1);
-    return i;
-}
-
-bool Contient(const EnsembleCles &e, const Cle &cle) { return e.nombre > 0 && e.occupe[Case(e, cle)]; }
-
-bool Insere(EnsembleCles &e, const Cle &cle);
-
-bool Agrandit(EnsembleCles &e) {
-    EnsembleCles ancien = e;
-    if (!Alloue(e, ancien.capacite * 2)) {
-        e = ancien;
-        return false;
-    }
-    for (ASUInt32 i = 0; i < ancien.capacite; ++i)
-        if (ancien.occupe[i]) Insere(e, ancien.cles[i]);
-    Libere(ancien);
-    return true;
-}
-
+// Adds `cle` unless it is there. False when no memory.
 bool Insere(EnsembleCles &e, const Cle &cle) {
-    if (2 * (e.nombre + 1) > e.capacite && !Agrandit(e)) return false;
-    const ASUInt32 i = Case(e, cle);
-    if (!e.occupe[i]) {
-        e.occupe[i] = 1;
-        e.cles[i] = cle;
-        ++e.nombre;
-    }
-    return true;
+    const ASUInt32 hache = HacheCle(cle);
+    return e.Cherche(hache, [&](const Cle &listee) { return listee == cle; }) != nullptr || e.Ajoute(hache, cle);
 }
 
 // ---- custom colour names ----------------------------------------------------
 
-// Each distinct name once, in a pool of UTF-16 code units; the colours'
-// handles with the number of their name.
+struct NomDePoignee {
+    AICustomColorHandle poignee;
+    ASUInt32 numero;
+};
+
+// Each distinct name once, in a pool of UTF-16 code units; the names'
+// numbers by their text, and the colours' handles with the number of their
+// name.
 struct Noms {
     ASUInt16 *reserve = nullptr; // the names' code units, end to end
     ASUInt32 tailleReserve = 0;
@@ -143,13 +113,11 @@ struct Noms {
     ASUInt32 *longueurs = nullptr; // and its length
     ASUInt32 nombre = 0;
     ASUInt32 capaciteNoms = 0;
-    ASUInt32 *parTexte = nullptr; // open addressing: name number + 1, 0 free
-    ASUInt32 capaciteParTexte = 0;
-    AICustomColorHandle *poignees = nullptr; // open addressing: handle, null free
-    ASUInt32 *nomDePoignee = nullptr;
-    ASUInt32 nombrePoignees = 0;
-    ASUInt32 capacitePoignees = 0;
+    TableHachage<ASUInt32> parTexte;
+    TableHachage<NomDePoignee> parPoignee;
 };
+
+constexpr ASUInt32 kCapaciteNomsInitiale = 64;
 
 EnsembleCles gFonds;
 EnsembleCles gCouleurs;
@@ -159,10 +127,11 @@ void Libere(Noms &n) {
     delete[] n.reserve;
     delete[] n.debuts;
     delete[] n.longueurs;
-    delete[] n.parTexte;
-    delete[] n.poignees;
-    delete[] n.nomDePoignee;
-    n = Noms();
+    n.reserve = nullptr;
+    n.debuts = n.longueurs = nullptr;
+    n.tailleReserve = n.capaciteReserve = n.nombre = n.capaciteNoms = 0;
+    n.parTexte.Libere();
+    n.parPoignee.Libere();
 }
 
 template <class T> bool Redimensionne(T *&tableau, ASUInt32 ancienne, ASUInt32 nouvelle) {
@@ -186,40 +155,16 @@ bool TexteEgal(const Noms &n, ASUInt32 numero, const ASUInt16 *texte, ASUInt32 l
            std::memcmp(n.reserve + n.debuts[numero], texte, longueur * sizeof(ASUInt16)) == 0;
 }
 
-bool RangeParTexte(Noms &n, ASUInt32 numero) {
-    ASUInt32 i = HacheTexte(n.reserve + n.debuts[numero], n.longueurs[numero]) & (n.capaciteParTexte - 1);
-    while (n.parTexte[i] != 0)
-        i = (i + 1) & (n.capaciteParTexte - 1);
-    n.parTexte[i] = numero + 1;
-    return true;
-}
-
-bool AgranditParTexte(Noms &n) {
-    const ASUInt32 capacite = n.capaciteParTexte == 0 ? kCapaciteInitiale : 2 * n.capaciteParTexte;
-    ASUInt32 *table = new ASUInt32[capacite];
-    if (table == nullptr) return false;
-    std::memset(table, 0, capacite * sizeof(ASUInt32));
-    delete[] n.parTexte;
-    n.parTexte = table;
-    n.capaciteParTexte = capacite;
-    for (ASUInt32 numero = 0; numero < n.nombre; ++numero)
-        RangeParTexte(n, numero);
-    return true;
-}
-
 // The number of the name `texte`, added when new. False when no memory.
 bool NumeroDeTexte(Noms &n, const ASUInt16 *texte, ASUInt32 longueur, ASUInt32 &numero) {
-    if (n.capaciteParTexte > 0) {
-        ASUInt32 i = HacheTexte(texte, longueur) & (n.capaciteParTexte - 1);
-        for (; n.parTexte[i] != 0; i = (i + 1) & (n.capaciteParTexte - 1)) {
-            if (TexteEgal(n, n.parTexte[i] - 1, texte, longueur)) {
-                numero = n.parTexte[i] - 1;
-                return true;
-            }
-        }
+    const ASUInt32 hache = HacheTexte(texte, longueur);
+    if (const ASUInt32 *connu =
+            n.parTexte.Cherche(hache, [&](ASUInt32 nom) { return TexteEgal(n, nom, texte, longueur); })) {
+        numero = *connu;
+        return true;
     }
     if (n.nombre == n.capaciteNoms) {
-        const ASUInt32 capacite = n.capaciteNoms == 0 ? kCapaciteInitiale : 2 * n.capaciteNoms;
+        const ASUInt32 capacite = n.capaciteNoms == 0 ? kCapaciteNomsInitiale : 2 * n.capaciteNoms;
         if (!Redimensionne(n.debuts, n.nombre, capacite) || !Redimensionne(n.longueurs, n.nombre, capacite))
             return false;
         n.capaciteNoms = capacite;
@@ -231,50 +176,12 @@ bool NumeroDeTexte(Noms &n, const ASUInt16 *texte, ASUInt32 longueur, ASUInt32 &
         if (!Redimensionne(n.reserve, n.tailleReserve, capacite)) return false;
         n.capaciteReserve = capacite;
     }
-    if (2 * (n.nombre + 1) > n.capaciteParTexte && !AgranditParTexte(n)) return false;
+    if (!n.parTexte.Ajoute(hache, n.nombre)) return false;
     if (longueur > 0) std::memcpy(n.reserve + n.tailleReserve, texte, longueur * sizeof(ASUInt16));
     numero = n.nombre++;
     n.debuts[numero] = n.tailleReserve;
     n.longueurs[numero] = longueur;
     n.tailleReserve += longueur;
-    RangeParTexte(n, numero);
-    return true;
-}
-
-ASUInt32 HachePoignee(AICustomColorHandle poignee) {
-    const std::uint64_t bits = reinterpret_cast<std::uintptr_t>(poignee);
-    return Melange(static_cast<ASUInt32>(bits), static_cast<ASUInt32>(bits >> 32));
-}
-
-void RangePoignee(Noms &n, AICustomColorHandle poignee, ASUInt32 numero) {
-    ASUInt32 i = HachePoignee(poignee) & (n.capacitePoignees - 1);
-    while (n.poignees[i] != nullptr)
-        i = (i + 1) & (n.capacitePoignees - 1);
-    n.poignees[i] = poignee;
-    n.nomDePoignee[i] = numero;
-}
-
-bool AgranditPoignees(Noms &n) {
-    const ASUInt32 ancienne = n.capacitePoignees;
-    const ASUInt32 capacite = ancienne == 0 ? kCapaciteInitiale : 2 * ancienne;
-    AICustomColorHandle *poignees = new AICustomColorHandle[capacite];
-    ASUInt32 *noms = new ASUInt32[capacite];
-    if (poignees == nullptr || noms == nullptr) {
-        delete[] poignees;
-        delete[] noms;
-        return false;
-    }
-    for (ASUInt32 i = 0; i < capacite; ++i)
-        poignees[i] = nullptr;
-    AICustomColorHandle *anciennesPoignees = n.poignees;
-    ASUInt32 *anciensNoms = n.nomDePoignee;
-    n.poignees = poignees;
-    n.nomDePoignee = noms;
-    n.capacitePoignees = capacite;
-    for (ASUInt32 i = 0; i < ancienne; ++i)
-        if (anciennesPoignees[i] != nullptr) RangePoignee(n, anciennesPoignees[i], anciensNoms[i]);
-    delete[] anciennesPoignees;
-    delete[] anciensNoms;
     return true;
 }
 
@@ -283,14 +190,11 @@ bool AgranditPoignees(Noms &n) {
 // cannot give is the empty name, as in the comparisons.
 bool NumeroDeCouleur(AICustomColorHandle poignee, ASUInt32 &numero) {
     Noms &n = gNoms;
-    if (n.capacitePoignees > 0) {
-        ASUInt32 i = HachePoignee(poignee) & (n.capacitePoignees - 1);
-        for (; n.poignees[i] != nullptr; i = (i + 1) & (n.capacitePoignees - 1)) {
-            if (n.poignees[i] == poignee) {
-                numero = n.nomDePoignee[i];
-                return true;
-            }
-        }
+    const ASUInt32 hache = MelangePointeur(0, poignee);
+    if (const NomDePoignee *connue =
+            n.parPoignee.Cherche(hache, [&](const NomDePoignee &e) { return e.poignee == poignee; })) {
+        numero = connue->numero;
+        return true;
     }
     ai::UnicodeString nom;
     sAICustomColor->GetCustomColorName(poignee, nom.RefAddress());
@@ -303,12 +207,9 @@ bool NumeroDeCouleur(AICustomColorHandle poignee, ASUInt32 &numero) {
     const bool trouve = NumeroDeTexte(n, texte, longueur, numero);
     delete[] texte;
     if (!trouve) return false;
-    // A null handle is the empty slot's mark: such a colour is asked again.
+    // A null handle is not filed: such a colour is asked again.
     if (poignee == nullptr) return true;
-    if (2 * (n.nombrePoignees + 1) > n.capacitePoignees && !AgranditPoignees(n)) return false;
-    RangePoignee(n, poignee, numero);
-    ++n.nombrePoignees;
-    return true;
+    return n.parPoignee.Ajoute(hache, NomDePoignee{poignee, numero});
 }
 
 // ---- keys of paints -------------------------------------------------------
@@ -318,23 +219,19 @@ enum class Resultat { Cle, AucuneCle, PlusDeMemoire };
 // The colour's key; AucuneCle when it equals nothing (a NaN value).
 Resultat CleCouleur(const AIColor &couleur, Cle &cle) {
     cle = Cle();
-    cle.mots[0] = static_cast<ASUInt32>(couleur.kind);
+    cle.genre = static_cast<ASUInt32>(couleur.kind);
     bool nombres = true;
     switch (couleur.kind) {
-    case kGrayColor: nombres = MotReel(couleur.c.g.gray, cle.mots[1]); break;
+    case kGrayColor: nombres = Valeurs(cle, couleur.c.g.gray); break;
     case kFourColor:
-        nombres = MotReel(couleur.c.f.cyan, cle.mots[1]) && MotReel(couleur.c.f.magenta, cle.mots[2]) &&
-                  MotReel(couleur.c.f.yellow, cle.mots[3]) && MotReel(couleur.c.f.black, cle.mots[4]);
+        nombres = Valeurs(cle, couleur.c.f.cyan, couleur.c.f.magenta, couleur.c.f.yellow, couleur.c.f.black);
         break;
-    case kThreeColor:
-        nombres = MotReel(couleur.c.rgb.red, cle.mots[1]) && MotReel(couleur.c.rgb.green, cle.mots[2]) &&
-                  MotReel(couleur.c.rgb.blue, cle.mots[3]);
-        break;
-    case kPattern: MotsPoignee(couleur.c.p.pattern, cle); break;
-    case kGradient: MotsPoignee(couleur.c.b.gradient, cle); break;
+    case kThreeColor: nombres = Valeurs(cle, couleur.c.rgb.red, couleur.c.rgb.green, couleur.c.rgb.blue); break;
+    case kPattern: cle.nuancier = couleur.c.p.pattern; break;
+    case kGradient: cle.nuancier = couleur.c.b.gradient; break;
     case kCustomColor:
-        if (!NumeroDeCouleur(couleur.c.c.color, cle.mots[7])) return Resultat::PlusDeMemoire;
-        if (CaseTeintes) nombres = MotReel(couleur.c.c.tint, cle.mots[1]);
+        if (!NumeroDeCouleur(couleur.c.c.color, cle.nom)) return Resultat::PlusDeMemoire;
+        if (CaseTeintes) nombres = Valeurs(cle, couleur.c.c.tint);
         break;
     default:
         // No value to compare: every colour of this kind is the same.
@@ -347,21 +244,21 @@ Resultat CleCouleur(const AIColor &couleur, Cle &cle) {
 Resultat CleFond(const AIPathStyle &style, Cle &cle) {
     const Resultat r = CleCouleur(style.fill.color, cle);
     if (r != Resultat::Cle) return r;
-    cle.mots[8] = (style.clip ? 1u : 0u) | (style.lockClip ? 2u : 0u) | (style.evenOdd ? 4u : 0u) |
-                  (style.fill.overprint ? 8u : 0u);
-    return MotReel(style.resolution, cle.mots[9]) ? Resultat::Cle : Resultat::AucuneCle;
+    cle.drapeaux = (style.clip ? kDrapeauClip : 0u) | (style.lockClip ? kDrapeauLockClip : 0u) |
+                   (style.evenOdd ? kDrapeauEvenOdd : 0u) | (style.fill.overprint ? kDrapeauOverprint : 0u);
+    return MotReel(style.resolution, cle.resolution) ? Resultat::Cle : Resultat::AucuneCle;
 }
 
 } // namespace
 
 bool IndexPrepare() {
     IndexLibere();
-    return Alloue(gFonds, kCapaciteInitiale) && Alloue(gCouleurs, kCapaciteInitiale);
+    return gFonds.Prepare() && gCouleurs.Prepare();
 }
 
 void IndexLibere() {
-    Libere(gFonds);
-    Libere(gCouleurs);
+    gFonds.Libere();
+    gCouleurs.Libere();
     Libere(gNoms);
 }
 

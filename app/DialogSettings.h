@@ -1,10 +1,9 @@
 // DialogSettings.h — the settings dialog's settings as the command line
 // gives them, and the dialog items they go into.
 //
-// The items are those the plug-in's settings dialog creates, in the order
-// it creates them; the command plays its options in that order, so that a
-// text size is in place before the box sizes it limits, and "Custom" before
-// the "Tints" it enables.
+// The command plays its options into the dialog in the order of its items,
+// so that a text size is in place before the box sizes it limits, and
+// "Custom" before the "Tints" it enables.
 #pragma once
 
 #include <optional>
@@ -34,8 +33,28 @@ struct DialogSettings {
     }
 };
 
-// The font list: an editable text with a pop-up list of the fonts.
-inline constexpr int kFontListItem = 2;
+// The settings dialog's item numbers, as the plug-in's dialog creates them,
+// stated here once. The command may know them because it works the dialog
+// as a person would: it types into the fields and clicks the check boxes
+// by item, then reads back what the dialog shows, and never reaches the
+// plug-in's settings any other way.
+enum SettingsItem : int {
+    kFontListItem = 2, // an editable text with a pop-up list of the fonts
+    kTextSizeItem = 4,
+    kBoxLengthItem = 5,
+    kGapItem = 7,
+    kBoxHeightItem = 9,
+    kOffsetXItem = 11,
+    kOffsetYItem = 13,
+    // The check boxes; the chart build reads "Selection" and "Tints" besides
+    // the kinds of paint.
+    kSelectionItem = 15,
+    kPatternsItem = 16,
+    kGradientsItem = 17,
+    kCustomItem = 18,
+    kOtherItem = 19,
+    kTintsItem = 20,
+};
 
 // One spin edit. `unit` is the field's display unit, in which a bare
 // number is read.
@@ -47,17 +66,13 @@ struct FieldOption {
 };
 
 inline constexpr FieldOption kFieldOptions[] = {
-    {"--text-size", 4, host::Unit::Points, &DialogSettings::textSize},
-    {"--box-length", 5, host::Unit::Millimetres, &DialogSettings::boxLength},
-    {"--gap", 7, host::Unit::Points, &DialogSettings::gap},
-    {"--box-height", 9, host::Unit::Millimetres, &DialogSettings::boxHeight},
-    {"--offset-x", 11, host::Unit::Points, &DialogSettings::offsetX},
-    {"--offset-y", 13, host::Unit::Points, &DialogSettings::offsetY},
+    {"--text-size", kTextSizeItem, host::Unit::Points, &DialogSettings::textSize},
+    {"--box-length", kBoxLengthItem, host::Unit::Millimetres, &DialogSettings::boxLength},
+    {"--gap", kGapItem, host::Unit::Points, &DialogSettings::gap},
+    {"--box-height", kBoxHeightItem, host::Unit::Millimetres, &DialogSettings::boxHeight},
+    {"--offset-x", kOffsetXItem, host::Unit::Points, &DialogSettings::offsetX},
+    {"--offset-y", kOffsetYItem, host::Unit::Points, &DialogSettings::offsetY},
 };
-
-// The check boxes the chart build reads besides the kinds of paint.
-inline constexpr int kSelectionItem = 15;
-inline constexpr int kTintsItem = 20;
 
 // One check box, given as --NAME (ticked) or --no-NAME (clear).
 struct BoxOption {
@@ -68,11 +83,11 @@ struct BoxOption {
 
 inline constexpr BoxOption kBoxOptions[] = {
     {"selection", kSelectionItem, &DialogSettings::selection},
-    {"patterns", 16, &DialogSettings::patterns},
-    {"gradients", 17, &DialogSettings::gradients},
-    {"custom", 18, &DialogSettings::custom},
+    {"patterns", kPatternsItem, &DialogSettings::patterns},
+    {"gradients", kGradientsItem, &DialogSettings::gradients},
+    {"custom", kCustomItem, &DialogSettings::custom},
     {"tints", kTintsItem, &DialogSettings::tints},
-    {"other", 19, &DialogSettings::other},
+    {"other", kOtherItem, &DialogSettings::other},
 };
 
 // The smallest text size the text-size field takes, in points.

@@ -4,12 +4,10 @@
 #include <vector>
 
 #include "PaintMix.h"
-#include "support/SeededRandom.h"
+#include "SeededRandom.h"
 
 namespace vyn::bench {
 namespace {
-
-using test::SeededRandom;
 
 using namespace vyn::host;
 

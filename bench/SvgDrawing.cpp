@@ -4,12 +4,10 @@
 #include <string>
 
 #include "PaintMix.h"
-#include "support/SeededRandom.h"
+#include "SeededRandom.h"
 
 namespace vyn::bench {
 namespace {
-
-using test::SeededRandom;
 
 // url(#g12): a reference to gradient ('g') or pattern ('p') number `rank`.
 std::string serverReference(char kind, std::uint32_t rank) {

@@ -3,8 +3,9 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
-#include <memory>
 #include <tuple>
+
+#include "fonts/FontconfigHandles.h"
 
 namespace vyn::host {
 namespace {
@@ -14,13 +15,6 @@ struct Face {
     int index = 0;
     std::string name;
 };
-
-template <class T, void (*Destroy)(T *)> struct Deleter {
-    void operator()(T *p) const { Destroy(p); }
-};
-using PatternPtr = std::unique_ptr<FcPattern, Deleter<FcPattern, FcPatternDestroy>>;
-using ObjectSetPtr = std::unique_ptr<FcObjectSet, Deleter<FcObjectSet, FcObjectSetDestroy>>;
-using FontSetPtr = std::unique_ptr<FcFontSet, Deleter<FcFontSet, FcFontSetDestroy>>;
 
 // A face may name itself in several languages: the English value when there
 // is one, else the first, so the name does not depend on the user's locale.

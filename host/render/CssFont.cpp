@@ -4,18 +4,12 @@
 
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <mutex>
+
+#include "fonts/FontconfigHandles.h"
 
 namespace vyn::host {
 namespace {
-
-template <class T, void (*Destroy)(T *)> struct Deleter {
-    void operator()(T *p) const { Destroy(p); }
-};
-using PatternPtr = std::unique_ptr<FcPattern, Deleter<FcPattern, FcPatternDestroy>>;
-using ObjectSetPtr = std::unique_ptr<FcObjectSet, Deleter<FcObjectSet, FcObjectSetDestroy>>;
-using FontSetPtr = std::unique_ptr<FcFontSet, Deleter<FcFontSet, FcFontSetDestroy>>;
 
 const char *stretchWord(int width) {
     if (width <= FC_WIDTH_ULTRACONDENSED) return "ultra-condensed";

@@ -5,6 +5,7 @@
 #include "Host.h"
 #include "gate/SuiteRegistry.h"
 #include "model/Document.h"
+#include "suites/EditableLayer.h"
 #include "suites/ModelRecords.h"
 
 namespace vyn::host {
@@ -21,8 +22,7 @@ AIErr ASAPI newArt(AIArtType type, AIPaintOrder paintOrder, AIArtHandle prep, AI
         DocumentHandles &handles = host.documentHandles();
         const Art &parent = artOf(handles, document, prep);
         require(parent.group() != nullptr, "the reference art of kPlaceInsideOnTop is not a group");
-        const Layer *layer = document.layer(parent.layer);
-        if (!layer || !layer->editable || !layer->visible) return kCantHappenErr;
+        if (!takesNewArt(document, parent.layer)) return kCantHappenErr;
         const ArtId parentId = parent.id;
         const Art &art =
             type == kGroupArt ? document.addArt(parentId, Group{}) : document.addArt(parentId, PathShape{});

@@ -7,6 +7,7 @@
 #include "gate/SuiteRegistry.h"
 #include "text/TextEngine.h"
 #include "model/Document.h"
+#include "suites/EditableLayer.h"
 #include "suites/HandleLookup.h"
 #include "suites/ModelRecords.h"
 
@@ -39,8 +40,7 @@ AIErr ASAPI newPointText(AIPaintOrder paintOrder, AIArtHandle prep, AITextOrient
         TextFrame frame;
         frame.anchor = toModel(anchor);
         frame.orientation = orientationOf(orientation);
-        const Layer *layer = document.layer(group.layer);
-        if (!layer || !layer->editable || !layer->visible) return kCantHappenErr; // not the plug-in's misuse
+        if (!takesNewArt(document, group.layer)) return kCantHappenErr;
         const ArtId id = document.addArt(group.id, std::move(frame)).id;
         *newFrame = host.documentHandles().art.handleOf(id);
         return kNoErr;

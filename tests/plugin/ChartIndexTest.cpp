@@ -6,7 +6,7 @@
 #include "files/ByteSink.h"
 #include "ChartFixture.h"
 #include "document/JsonDocumentWriter.h"
-#include "support/SeededRandom.h"
+#include "SeededRandom.h"
 
 namespace vyn::test {
 namespace {

@@ -2,11 +2,13 @@
 // (the randomized tests and the benchmarks): a small seeded generator
 // (SplitMix64), so that a document of a given seed is the same on every
 // machine and every run, and a failing case can be rebuilt from its seed.
+// Header only, and part of neither the plug-in nor the host: the tests and
+// the benchmarks reach it through the vyn_seeded_random target.
 #pragma once
 
 #include <cstdint>
 
-namespace vyn::test {
+namespace vyn {
 
 class SeededRandom {
   public:
@@ -30,4 +32,4 @@ class SeededRandom {
     std::uint64_t state_;
 };
 
-} // namespace vyn::test
+} // namespace vyn
