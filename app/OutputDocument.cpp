@@ -40,7 +40,8 @@ std::optional<std::string> writeOutput(const host::Document &document, const hos
             break;
         case FileFormat::Png: break;
         }
-        host::writeDocumentPicture(document, job.output);
+        if (auto failure = host::writeDocumentPicture(document, job.output))
+            return failure->message(job.output);
         return std::nullopt;
     } catch (const std::exception &e) {
         return e.what();

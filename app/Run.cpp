@@ -20,6 +20,7 @@
 #include "model/Document.h"
 #include "dialog/DialogEngine.h"
 #include "dialog/DialogRenderer.h"
+#include "picture/Picture.h"
 
 namespace vyn::app {
 namespace {
@@ -56,10 +57,15 @@ int renderAbout(Host &host, const std::filesystem::path &file, std::ostream &err
         err << "vyncolors: the About box did not open\n";
         return kExitRefused;
     }
+    std::string svg;
     try {
-        writePicture(about->svg(), file);
+        svg = about->svg();
     } catch (const std::runtime_error &e) {
         err << "vyncolors: " << e.what() << "\n";
+        return kExitUsage;
+    }
+    if (auto failure = writePicture(svg, file, kDialogPngScale)) {
+        err << "vyncolors: " << failure->message(file) << "\n";
         return kExitUsage;
     }
     return kExitDone;
