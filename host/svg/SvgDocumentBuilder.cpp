@@ -523,8 +523,9 @@ BuiltSvg Builder::run() {
         auto selectors = parseSelectorList(options_.select);
         if (!selectors) {
             built_.error = diagnostics_.error(
+                SvgReadStatus::BadSelector,
                 "the selector \"" + options_.select +
-                "\" is not one this reader knows (types, #ids, .classes, descendants, lists)");
+                    "\" is not one this reader knows (types, #ids, .classes, descendants, lists)");
             return std::move(built_);
         }
         selectors_ = std::move(*selectors);
@@ -538,7 +539,7 @@ BuiltSvg Builder::run() {
         readArtboard();
         walkTop();
     } catch (const SvgRefusal &refusal) {
-        built_.error = diagnostics_.errorAt(refusal.offset, refusal.reason);
+        built_.error = diagnostics_.errorAt(SvgReadStatus::Refused, refusal.offset, refusal.reason);
         built_.elements.clear();
         built_.elementArt.clear();
         built_.chartLayer.reset();
