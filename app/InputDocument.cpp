@@ -23,7 +23,7 @@ std::optional<InputDocument> readInput(const DocumentJob &job, std::ostream &err
     for (const std::string &warning : read.warnings)
         err << warning << "\n";
     if (!read.document) {
-        err << read.error << "\n";
+        err << read.errorMessage() << "\n";
         return std::nullopt;
     }
     if (!job.select.empty() && read.selected == 0)

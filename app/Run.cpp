@@ -20,6 +20,7 @@
 #include "model/Document.h"
 #include "dialog/DialogEngine.h"
 #include "dialog/DialogRenderer.h"
+#include "picture/Picture.h"
 
 namespace vyn::app {
 namespace {
@@ -46,28 +47,33 @@ bool choose(Host &host, const std::vector<std::string> &command, const char *wha
 
 // Chooses the About command with the user pressing OK at once, and writes
 // the picture of the box as it stood.
-int renderAbout(Host &host, const std::filesystem::path &file, std::ostream &err) {
+Outcome renderAbout(Host &host, const std::filesystem::path &file, std::ostream &err) {
     std::optional<DialogSnapshot> about;
     host.dialogs().user().inspect("picture for " + file.string(),
                                   [&](const DialogSnapshot &s) { about = s; });
     host.dialogs().user().pressOK();
-    if (!choose(host, kAboutCommand, "About", err)) return kExitRefused;
+    if (!choose(host, kAboutCommand, "About", err)) return Outcome::PluginRefused;
     if (!about) {
         err << "vyncolors: the About box did not open\n";
-        return kExitRefused;
+        return Outcome::PluginRefused;
     }
+    std::string svg;
     try {
-        writePicture(about->svg(), file);
+        svg = about->svg();
     } catch (const std::runtime_error &e) {
         err << "vyncolors: " << e.what() << "\n";
-        return kExitUsage;
+        return Outcome::NotWritten;
     }
-    return kExitDone;
+    if (auto failure = writePicture(svg, file, kDialogPngScale)) {
+        err << "vyncolors: " << failure->message(file) << "\n";
+        return Outcome::NotWritten;
+    }
+    return Outcome::Done;
 }
 
 // What came of the settings dialog.
 struct SettingsOutcome {
-    int status = kExitDone;
+    Outcome outcome = Outcome::Done;
     bool pressedOK = false;
     ChartChoices choices;      // as the dialog stood at OK
     bool buildRefused = false; // an alert or a beep after OK: the build stopped
@@ -101,16 +107,16 @@ SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &er
                         [](const FrontendEvent &e) { return stopsTheBuild(e.kind); });
     }
     if (!settings.refusals().empty()) {
-        outcome.status = kExitUsage;
+        outcome.outcome = Outcome::SettingRefused;
     } else if (!chosen) {
-        outcome.status = kExitRefused;
+        outcome.outcome = Outcome::PluginRefused;
     } else if (!settings.reviewed()) {
         err << "vyncolors: the settings dialog did not open\n";
-        outcome.status = kExitRefused;
+        outcome.outcome = Outcome::PluginRefused;
     } else if (const std::string &unsaved = host.preferences().unsaved(); !unsaved.empty()) {
         // OK was meant to keep the settings: not keeping them is no success.
         err << "vyncolors: the settings were not saved: " << unsaved << "\n";
-        outcome.status = kExitUsage;
+        outcome.outcome = Outcome::NotSaved;
     }
     return outcome;
 }
@@ -118,8 +124,8 @@ SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &er
 // The chart of the input document: built through the settings dialog's OK,
 // its rows printed, the document written. Rows made before an alert are
 // printed all the same; nothing is written unless everything succeeded.
-int buildChart(Host &host, const Options &options, const InputDocument &input, PhaseTimings &timings,
-               std::ostream &out, std::ostream &err) {
+Outcome buildChart(Host &host, const Options &options, const InputDocument &input, PhaseTimings &timings,
+                   std::ostream &out, std::ostream &err) {
     // Each build makes a new chart group; the one there before is no chart
     // of this run.
     const ArtId earlierChart = chartGroup(*host.documents().current());
@@ -127,7 +133,7 @@ int buildChart(Host &host, const Options &options, const InputDocument &input, P
         auto stopwatch = timings.time("build");
         return runSettings(host, options, err);
     }();
-    if (!settings.pressedOK) return settings.status;
+    if (!settings.pressedOK) return settings.outcome;
     const Document &document = *host.documents().current();
     std::vector<ChartRow> rows;
     if (chartGroup(document) != earlierChart) rows = chartRows(document);
@@ -135,14 +141,14 @@ int buildChart(Host &host, const Options &options, const InputDocument &input, P
         printRowsJson(document, rows, {settings.choices.selection, settings.choices.tints}, out);
     else
         printRowLabels(rows, out);
-    if (settings.status != kExitDone) return settings.status;
-    if (settings.buildRefused) return kExitRefused;
+    if (settings.outcome != Outcome::Done) return settings.outcome;
+    if (settings.buildRefused) return Outcome::PluginRefused;
     auto stopwatch = timings.time("write");
     if (auto failure = writeOutput(document, input.svg ? &*input.svg : nullptr, *options.document)) {
         err << "vyncolors: " << *failure << "\n";
-        return kExitUsage;
+        return Outcome::NotWritten;
     }
-    return kExitDone;
+    return Outcome::Done;
 }
 
 HostOptions hostOptionsFor(const Options &options) {
@@ -152,8 +158,8 @@ HostOptions hostOptionsFor(const Options &options) {
     return host;
 }
 
-int runTimed(const Options &options, PhaseTimings &timings, std::ostream &out, std::ostream &err,
-             const HostPreparation &prepare) {
+Outcome runTimed(const Options &options, PhaseTimings &timings, std::ostream &out, std::ostream &err,
+                 const HostPreparation &prepare) {
     // The input is read before anything runs: an unusable one stops here.
     std::optional<InputDocument> input;
     if (options.document) {
@@ -161,7 +167,7 @@ int runTimed(const Options &options, PhaseTimings &timings, std::ostream &out, s
             auto stopwatch = timings.time("read");
             input = readInput(*options.document, err);
         }
-        if (!input) return kExitUsage;
+        if (!input) return Outcome::Unreadable;
     }
 
     Host host(hostOptionsFor(options));
@@ -175,32 +181,33 @@ int runTimed(const Options &options, PhaseTimings &timings, std::ostream &out, s
     host.documents().open(input ? std::move(input->document) : Document::emptyA4());
     if (prepare) prepare(host);
 
-    int status = kExitDone;
+    Outcome outcome = Outcome::Done;
     for (const auto &failure : host.start()) {
         err << "vyncolors: " << failure << "\n";
-        status = kExitRefused;
+        outcome = Outcome::PluginRefused;
     }
     if (options.menus)
         for (const auto &line : host.menus().listing())
             out << line << "\n";
-    if (options.renderAbout && status == kExitDone) status = renderAbout(host, *options.renderAbout, err);
-    if (status == kExitDone) {
+    if (options.renderAbout && outcome == Outcome::Done)
+        outcome = renderAbout(host, *options.renderAbout, err);
+    if (outcome == Outcome::Done) {
         if (input)
-            status = buildChart(host, options, *input, timings, out, err);
+            outcome = buildChart(host, options, *input, timings, out, err);
         else if (options.runsSettingsDialog())
-            status = runSettings(host, options, err).status;
+            outcome = runSettings(host, options, err).outcome;
     }
     host.shutdown();
-    return status;
+    return outcome;
 }
 
 } // namespace
 
-int run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare) {
+Outcome run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare) {
     PhaseTimings timings;
-    const int status = runTimed(options, timings, out, err, prepare);
+    const Outcome outcome = runTimed(options, timings, out, err, prepare);
     if (options.timings) timings.print(err);
-    return status;
+    return outcome;
 }
 
 } // namespace vyn::app

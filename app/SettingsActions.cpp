@@ -4,6 +4,7 @@
 
 #include "dialog/DialogEngine.h"
 #include "dialog/DialogRenderer.h"
+#include "picture/Picture.h"
 
 namespace vyn::app {
 namespace {
@@ -77,11 +78,17 @@ void SettingsActions::review(const host::DialogSnapshot &dialog) {
         if (auto item = model.find(field.item, isSpinEdit))
             if (auto why = heldAtLimit(field, *length, model.items[*item])) warnings_.push_back(*why);
     }
-    if (picture_) try {
-            host::writePicture(dialog.svg(), *picture_);
+    if (picture_) {
+        std::string svg;
+        try {
+            svg = dialog.svg();
         } catch (const std::runtime_error &e) {
             refusals_.push_back(e.what());
+            return;
         }
+        if (auto failure = host::writePicture(svg, *picture_, host::kDialogPngScale))
+            refusals_.push_back(failure->message(*picture_));
+    }
 }
 
 } // namespace vyn::app

@@ -25,23 +25,23 @@ int main(int argc, char **argv) {
     ParsedCommandLine parsed = parseCommandLine(argc, argv, defaultPluginsFolder(argv[0]));
     if (!parsed.options) {
         std::cerr << "vyncolors: " << parsed.error << "\nTry 'vyncolors --help'.\n";
-        return kExitUsage;
+        return exitStatusOf(Outcome::BadUsage);
     }
     if (parsed.options->help) {
         std::cout << kHelpText;
-        return kExitDone;
+        return exitStatusOf(Outcome::Done);
     }
     if (parsed.options->version) {
         std::cout << "vyncolors " << VYN_VERSION << "\n";
-        return kExitDone;
+        return exitStatusOf(Outcome::Done);
     }
     // Only a document makes the heap big enough to matter.
     if (parsed.options->document) useHugePagesForHeap(std::size_t{512} << 20);
     try {
-        return run(*parsed.options, std::cout, std::cerr);
+        return exitStatusOf(run(*parsed.options, std::cout, std::cerr));
     } catch (const std::exception &e) {
-        // Out of memory, or a writer refusing a document: said, never a crash.
+        // Out of memory, or another failure no step expected: said, never a crash.
         std::cerr << "vyncolors: " << e.what() << "\n";
-        return kExitUsage;
+        return exitStatusOf(Outcome::Failed);
     }
 }

@@ -107,7 +107,7 @@ int main(int argc, char **argv) {
         const vyn::host::svg::SvgDocumentRead result = vyn::host::svg::readSvgDocument(svg, "bench.svg");
         read = std::min(read, seconds(start));
         if (!result.document) {
-            std::fprintf(stderr, "%s\n", result.error.c_str());
+            std::fprintf(stderr, "%s\n", result.errorMessage().c_str());
             return 1;
         }
         art = result.document->artCount();

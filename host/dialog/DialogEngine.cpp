@@ -7,6 +7,7 @@
 #include "Host.h"
 #include "gate/Trace.h"
 #include "dialog/DialogRenderer.h"
+#include "picture/Picture.h"
 
 namespace vyn::host {
 namespace {
@@ -256,11 +257,14 @@ void DialogEngine::escape(RunningDialog &d) {
 }
 
 void DialogEngine::render(RunningDialog &d, const UserAction &a) {
+    std::string svg;
     try {
-        writePicture(snapshotOf(d).svg(), a.file);
+        svg = snapshotOf(d).svg();
     } catch (const std::runtime_error &e) {
         problem(d, a, e.what());
+        return;
     }
+    if (auto failure = writePicture(svg, a.file, kDialogPngScale)) problem(d, a, failure->message(a.file));
 }
 
 std::optional<std::size_t> DialogEngine::target(RunningDialog &d, const UserAction &a, int id,

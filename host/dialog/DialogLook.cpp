@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "ADMDrawer.h"
-#include "dialog/PictureModuleLoader.h"
+#include "picture/PictureModuleLoader.h"
 
 namespace vyn::host {
 namespace {

@@ -23,7 +23,7 @@ struct FontLook {
 FontLook fontLook(int code);
 // The advance of `utf8` set in interface font `code`, in pixels, as the
 // picture renderer's fonts measure it. Throws std::runtime_error when the
-// picture module cannot be loaded (PictureModuleLoader.h).
+// picture module cannot be loaded (picture/PictureModuleLoader.h).
 double textWidth(const std::string &utf8, int code);
 // An unknown code gives black.
 ADMRGBColor interfaceColour(int code);

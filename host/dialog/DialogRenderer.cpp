@@ -6,35 +6,17 @@
 #include <cmath>
 #include <memory>
 #include <sstream>
-#include <stdexcept>
 
-#include "text/DecimalText.h"
-#include "files/AtomicFile.h"
 #include "dialog/DialogLook.h"
-#include "dialog/PictureModuleLoader.h"
+#include "render/SvgMarkup.h"
 
 namespace vyn::host {
 namespace {
 
 // ---- SVG text helpers ----------------------------------------------------
 
-std::string num(double v) { return decimalText(v); }
-
-std::string escaped(const std::string &text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default:
-            // XML has no place for most control characters.
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
-        }
-    }
-    return out;
-}
+// Dialog coordinates are whole and half pixels.
+constexpr SvgPrecision kPixels = SvgPrecision::Hundredths;
 
 std::string base64(const std::string &bytes) {
     static const char *digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -56,7 +38,8 @@ std::string base64(const std::string &bytes) {
 
 std::string fontAttributes(int code) {
     FontLook f = fontLook(code);
-    std::string a = " font-family=\"" + std::string(f.family) + "\" font-size=\"" + num(f.size) + "\"";
+    std::string a =
+        " font-family=\"" + std::string(f.family) + "\" font-size=\"" + svgNumber(f.size, kPixels) + "\"";
     if (f.bold) a += " font-weight=\"bold\"";
     if (f.italic) a += " font-style=\"italic\"";
     return a;
@@ -67,20 +50,20 @@ double baselineFor(double middle, int font) { return middle + fontLook(font).siz
 
 std::string textElement(const std::string &text, double x, double y, int font, ADMRGBColor colour,
                         const char *anchor = "start") {
-    std::string e = "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\"" + fontAttributes(font) + " fill=\"" +
-                    cssColour(colour) + "\" xml:space=\"preserve\"";
+    std::string e = "<text x=\"" + svgNumber(x, kPixels) + "\" y=\"" + svgNumber(y, kPixels) + "\"" +
+                    fontAttributes(font) + " fill=\"" + cssColour(colour) + "\" xml:space=\"preserve\"";
     if (std::string(anchor) != "start") e += std::string(" text-anchor=\"") + anchor + "\"";
-    return e + ">" + escaped(text) + "</text>\n";
+    return e + ">" + xmlEscaped(text, XmlEscaping::Lenient) + "</text>\n";
 }
 
 std::string rectElement(double x, double y, double w, double h, const std::string &attributes) {
-    return "<rect x=\"" + num(x) + "\" y=\"" + num(y) + "\" width=\"" + num(w) + "\" height=\"" + num(h) +
-           "\" " + attributes + "/>\n";
+    return "<rect x=\"" + svgNumber(x, kPixels) + "\" y=\"" + svgNumber(y, kPixels) + "\" width=\"" +
+           svgNumber(w, kPixels) + "\" height=\"" + svgNumber(h, kPixels) + "\" " + attributes + "/>\n";
 }
 
 std::string filled(ADMRGBColor c) { return "fill=\"" + cssColour(c) + "\""; }
 std::string outlined(ADMRGBColor c, double width = 1) {
-    return "fill=\"none\" stroke=\"" + cssColour(c) + "\" stroke-width=\"" + num(width) + "\"";
+    return "fill=\"none\" stroke=\"" + cssColour(c) + "\" stroke-width=\"" + svgNumber(width, kPixels) + "\"";
 }
 
 // ---- recorded operations -------------------------------------------------
@@ -135,9 +118,9 @@ std::string iconElement(const IconPicture &icon, ADMPoint at, IconCounter &icons
     std::string nested = nestedIcon(icon, at, "icon" + std::to_string(icons.next++) + "-");
     if (!nested.empty()) return nested;
     // Not readable here: let the SVG renderer make what it can of it.
-    return "<image x=\"" + num(at.h) + "\" y=\"" + num(at.v) + "\" width=\"" + num(icon.width) +
-           "\" height=\"" + num(icon.height) + "\" xlink:href=\"data:image/svg+xml;base64," +
-           base64(icon.svg) + "\"/>\n";
+    return "<image x=\"" + svgNumber(at.h, kPixels) + "\" y=\"" + svgNumber(at.v, kPixels) + "\" width=\"" +
+           svgNumber(icon.width, kPixels) + "\" height=\"" + svgNumber(icon.height, kPixels) +
+           "\" xlink:href=\"data:image/svg+xml;base64," + base64(icon.svg) + "\"/>\n";
 }
 
 std::string renderOp(const DrawOp &op, IconCounter &icons) {
@@ -156,8 +139,9 @@ std::string renderOp(const DrawOp &op, IconCounter &icons) {
         return rectElement(r.left + 0.5, r.top + 0.5, w - 1, h - 1, outlined(op.colour));
     case DrawOp::Kind::Line:
         // Pixel centres, with square caps so that both end pixels are painted.
-        return "<line x1=\"" + num(op.from.h + 0.5) + "\" y1=\"" + num(op.from.v + 0.5) + "\" x2=\"" +
-               num(op.to.h + 0.5) + "\" y2=\"" + num(op.to.v + 0.5) + "\" stroke=\"" + cssColour(op.colour) +
+        return "<line x1=\"" + svgNumber(op.from.h + 0.5, kPixels) + "\" y1=\"" +
+               svgNumber(op.from.v + 0.5, kPixels) + "\" x2=\"" + svgNumber(op.to.h + 0.5, kPixels) +
+               "\" y2=\"" + svgNumber(op.to.v + 0.5, kPixels) + "\" stroke=\"" + cssColour(op.colour) +
                "\" stroke-width=\"1\" stroke-linecap=\"square\"/>\n";
     case DrawOp::Kind::Text: return textElement(op.text, op.from.h, op.from.v, op.font, op.colour);
     case DrawOp::Kind::TextCentred:
@@ -207,8 +191,8 @@ std::string fittedText(const std::string &text, double x, double y, double room,
     if (width <= room || room <= 0) return textElement(text, x, y, font, colour);
     // Rounded down, so that the narrowed text never passes `room`.
     const double narrowing = std::floor(room / width * 100) / 100;
-    return "<g transform=\"translate(" + num(x) + "," + num(y) + ") scale(" + num(narrowing) + ",1)\">" +
-           textElement(text, 0, 0, font, colour) + "</g>\n";
+    return "<g transform=\"translate(" + svgNumber(x, kPixels) + "," + svgNumber(y, kPixels) + ") scale(" +
+           svgNumber(narrowing, kPixels) + ",1)\">" + textElement(text, 0, 0, font, colour) + "</g>\n";
 }
 
 // A white field with its text and, at its right, a strip of `strip` pixels
@@ -221,15 +205,17 @@ std::string field(const DialogItem &item, int strip) {
     out += fittedText(item.shownText(), inset, baselineFor(h / 2.0, item.font), w - strip - 2 * inset,
                       item.font, textColour(item));
     const double x = w - strip;
-    out += "<line x1=\"" + num(x + 0.5) + "\" y1=\"1\" x2=\"" + num(x + 0.5) + "\" y2=\"" + num(h - 1) +
-           "\" stroke=\"" + cssColour(look::kBorder) + "\" stroke-width=\"1\"/>\n";
+    out += "<line x1=\"" + svgNumber(x + 0.5, kPixels) + "\" y1=\"1\" x2=\"" + svgNumber(x + 0.5, kPixels) +
+           "\" y2=\"" + svgNumber(h - 1, kPixels) + "\" stroke=\"" + cssColour(look::kBorder) +
+           "\" stroke-width=\"1\"/>\n";
     return out;
 }
 
 std::string triangle(double cx, double cy, bool up, ADMRGBColor colour) {
     const double d = up ? -2.5 : 2.5;
-    return "<path d=\"M" + num(cx - 3.5) + " " + num(cy - d) + " L" + num(cx + 3.5) + " " + num(cy - d) +
-           " L" + num(cx) + " " + num(cy + d) + " Z\" " + filled(colour) + "/>\n";
+    return "<path d=\"M" + svgNumber(cx - 3.5, kPixels) + " " + svgNumber(cy - d, kPixels) + " L" +
+           svgNumber(cx + 3.5, kPixels) + " " + svgNumber(cy - d, kPixels) + " L" + svgNumber(cx, kPixels) +
+           " " + svgNumber(cy + d, kPixels) + " Z\" " + filled(colour) + "/>\n";
 }
 
 std::string spinEdit(const DialogItem &item) {
@@ -253,8 +239,9 @@ std::string checkBox(const DialogItem &item) {
                                   filled(item.enabled ? look::kField : look::kBackground) + " stroke=\"" +
                                       cssColour(look::kBorder) + "\" stroke-width=\"1\"");
     if (item.checked)
-        out += "<path d=\"M2.5 " + num(top + 6.5) + " L5 " + num(top + 9) + " L9.5 " + num(top + 3) +
-               "\" fill=\"none\" stroke=\"" + cssColour(textColour(item)) +
+        out += "<path d=\"M2.5 " + svgNumber(top + 6.5, kPixels) + " L5 " + svgNumber(top + 9, kPixels) +
+               " L9.5 " + svgNumber(top + 3, kPixels) + "\" fill=\"none\" stroke=\"" +
+               cssColour(textColour(item)) +
                "\" stroke-width=\"2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n";
     return out + textElement(item.text, box + 4, baselineFor(item.height() / 2.0, item.font), item.font,
                              textColour(item));
@@ -272,8 +259,8 @@ std::string hostDrawnItem(const DialogItem &item) {
 }
 
 std::string clipPath(const std::string &id, int width, int height) {
-    return "<clipPath id=\"" + id + "\"><rect x=\"0\" y=\"0\" width=\"" + num(width) + "\" height=\"" +
-           num(height) + "\"/></clipPath>\n";
+    return "<clipPath id=\"" + id + "\"><rect x=\"0\" y=\"0\" width=\"" + svgNumber(width, kPixels) +
+           "\" height=\"" + svgNumber(height, kPixels) + "\"/></clipPath>\n";
 }
 
 std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings, std::size_t index,
@@ -281,8 +268,10 @@ std::string renderItem(const DialogModel &dialog, const DialogDrawings &drawings
     const DialogItem &item = dialog.items[index];
     const std::string clip = "clip-item-" + std::to_string(index);
     std::string out = "<g id=\"item-" + std::to_string(index) + "\" class=\"" + itemKindWord(item.kind) +
-                      "\" transform=\"translate(" + num(item.rect.left) + "," + num(item.rect.top) + ")\">\n";
-    if (!item.tooltip.empty()) out += "<title>" + escaped(item.tooltip) + "</title>\n";
+                      "\" transform=\"translate(" + svgNumber(item.rect.left, kPixels) + "," +
+                      svgNumber(item.rect.top, kPixels) + ")\">\n";
+    if (!item.tooltip.empty())
+        out += "<title>" + xmlEscaped(item.tooltip, XmlEscaping::Lenient) + "</title>\n";
     out += clipPath(clip, item.width(), item.height());
     out += "<g clip-path=\"url(#" + clip + ")\">\n";
     if (item.drawProc) {
@@ -305,17 +294,19 @@ std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &dra
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
                       " width=\"" +
-                      num(totalW) + "\" height=\"" + num(totalH) + "\" viewBox=\"0 0 " + num(totalW) + " " +
-                      num(totalH) + "\">\n";
-    svg += "<title>" + escaped(dialog.title.empty() ? dialog.name : dialog.title) + "</title>\n";
+                      svgNumber(totalW, kPixels) + "\" height=\"" + svgNumber(totalH, kPixels) +
+                      "\" viewBox=\"0 0 " + svgNumber(totalW, kPixels) + " " + svgNumber(totalH, kPixels) +
+                      "\">\n";
+    svg += "<title>" + xmlEscaped(dialog.title.empty() ? dialog.name : dialog.title, XmlEscaping::Lenient) +
+           "</title>\n";
     svg += "<g id=\"frame\">\n" + rectElement(0, 0, totalW, totalH, filled(look::kFrame)) +
            rectElement(kFrameWidth, kFrameWidth, w, kTitleBarHeight, filled(look::kTitleBar)) +
            textElement(dialog.title, totalW / 2.0,
                        baselineFor(kFrameWidth + kTitleBarHeight / 2.0, kADMBoldDialogFont),
                        kADMBoldDialogFont, look::kText, "middle") +
            "</g>\n";
-    svg += "<g id=\"content\" transform=\"translate(" + num(kFrameWidth) + "," +
-           num(kFrameWidth + kTitleBarHeight) + ")\">\n" + clipPath("clip-content", w, h) +
+    svg += "<g id=\"content\" transform=\"translate(" + svgNumber(kFrameWidth, kPixels) + "," +
+           svgNumber(kFrameWidth + kTitleBarHeight, kPixels) + ")\">\n" + clipPath("clip-content", w, h) +
            "<g clip-path=\"url(#clip-content)\">\n";
     svg += rectElement(0, 0, w, h, filled(look::kBackground));
     IconCounter icons;
@@ -324,39 +315,6 @@ std::string renderDialogSvg(const DialogModel &dialog, const DialogDrawings &dra
         svg += renderItem(dialog, drawings, i, icons);
     svg += "</g>\n</g>\n</svg>\n";
     return svg;
-}
-
-std::vector<unsigned char> svgToPng(const std::string &svg, double scale) {
-    const VynPictureModule &module = pictureModule();
-    unsigned char *png = nullptr;
-    std::size_t length = 0;
-    char *failure = nullptr;
-    const bool drawn = module.svgToPng(svg.data(), svg.size(), scale, &png, &length, &failure);
-    const std::unique_ptr<void, void (*)(void *)> pngHeld(png, module.release),
-        failureHeld(failure, module.release);
-    if (!drawn) throw std::runtime_error(failure ? failure : "the picture cannot be drawn: out of memory");
-    return {png, png + length};
-}
-
-void writePicture(const std::string &svg, const std::filesystem::path &file, double pngScale) {
-    const std::string ext = file.extension().string();
-    const bool png = ext == ".png" || ext == ".PNG";
-    if (!png && ext != ".svg" && ext != ".SVG")
-        throw std::runtime_error("cannot write picture " + file.string() +
-                                 ": its name must end in .svg or .png");
-    AtomicFile out(file);
-    try {
-        if (png) {
-            const std::vector<unsigned char> data = svgToPng(svg, pngScale);
-            out.write({reinterpret_cast<const char *>(data.data()), data.size()});
-        } else {
-            out.write(svg);
-        }
-    } catch (const std::runtime_error &e) {
-        throw std::runtime_error("cannot write picture " + file.string() + ": " + e.what());
-    }
-    if (auto failure = out.commit())
-        throw std::runtime_error("cannot write picture " + file.string() + ": " + failure->reason());
 }
 
 } // namespace vyn::host

@@ -1,7 +1,5 @@
 #include "document/DocumentReadError.h"
 
-#include <algorithm>
-
 namespace vyn::host {
 
 std::string_view sentenceOf(DocumentReadStatus status) {
@@ -18,25 +16,6 @@ std::string_view sentenceOf(DocumentReadStatus status) {
     case DocumentReadStatus::DuplicateSwatch: return "a swatch of that name is already defined";
     }
     return "the document is damaged";
-}
-
-std::string DocumentReadError::message(std::string_view name, std::string_view text) const {
-    std::string out(name);
-    if (status != DocumentReadStatus::Unreadable) {
-        const std::size_t end = std::min(offset, text.size());
-        const std::string_view before = text.substr(0, end);
-        const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-        const std::size_t lineStart = before.rfind('\n');
-        const std::size_t column = lineStart == std::string_view::npos ? end + 1 : end - lineStart;
-        out += ':';
-        out += std::to_string(line);
-        out += ':';
-        out += std::to_string(column);
-    }
-    out += ": error: ";
-    out += sentenceOf(status);
-    if (!detail.empty()) out += ": " + detail;
-    return out;
 }
 
 } // namespace vyn::host

@@ -1,14 +1,13 @@
-// DocumentReadError.h — why a document file was refused, and where.
-//
-// A reader keeps the byte offset of the fault; line and column are worked
-// out only when the error is printed, in the form compilers use:
+// DocumentReadError.h — why a JSON document file was refused: the kinds of
+// failure of the JSON document reader and their sentences, in the reader
+// error of every document reader (files/ReadError.h):
 //
 //     input.json:12:7: error: expected a number: layers[0].art[3].style.fill.paint.gray
 #pragma once
 
-#include <cstddef>
-#include <string>
 #include <string_view>
+
+#include "files/ReadError.h"
 
 namespace vyn::host {
 
@@ -27,15 +26,7 @@ enum class DocumentReadStatus {
 // The fixed sentence of a status, e.g. "the text is not JSON".
 std::string_view sentenceOf(DocumentReadStatus status);
 
-struct DocumentReadError {
-    DocumentReadStatus status = DocumentReadStatus::Unreadable;
-    std::size_t offset = 0; // byte offset of the fault in the text
-    std::string detail;     // the offending token, member or path
-
-    // "NAME:LINE:COLUMN: error: SENTENCE: DETAIL" with the line and column
-    // (both from 1, the column counted in bytes) of `offset` in `text`; an
-    // Unreadable error has no position: "NAME: error: SENTENCE: DETAIL".
-    std::string message(std::string_view name, std::string_view text) const;
-};
+// An Unreadable error has no offset; every other one has.
+using DocumentReadError = ReadError<DocumentReadStatus>;
 
 } // namespace vyn::host

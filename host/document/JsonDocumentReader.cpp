@@ -572,7 +572,7 @@ JsonDocumentFileRead readJsonDocumentFile(const std::filesystem::path &file, std
     JsonDocumentFileRead result;
     SmallFileRead read = readSmallRegularFile(file, maxBytes);
     if (!read.bytes) {
-        result.error = {DocumentReadStatus::Unreadable, 0,
+        result.error = {DocumentReadStatus::Unreadable, std::nullopt,
                         read.missing() ? "there is no such file" : read.refusal};
         return result;
     }

@@ -6,18 +6,23 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
-#include <stdexcept>
 
 #include <nlohmann/json.hpp>
 
-#include "text/Utf.h"
 #include "document/DocumentFormatWords.h"
+#include "files/AtomicFile.h"
+#include "text/Utf.h"
 
 namespace vyn::host {
 namespace {
 
 using Json = nlohmann::ordered_json;
 namespace words = documentformat;
+
+// A document the format cannot hold; caught once, at the top.
+struct Unwritable {
+    std::string why;
+};
 
 Json number(float value) {
     if (std::isnan(value)) return words::kNotANumber;
@@ -56,13 +61,12 @@ template <class Id> class SwatchNames {
     void add(Id id, const std::string &name, const char *kind) {
         for (const auto &entry : names_)
             if (entry.second == name)
-                throw std::invalid_argument(std::string("two ") + kind + " swatches are named " + name);
+                throw Unwritable{std::string("two ") + kind + " swatches are named " + name};
         names_.emplace(id, name);
     }
     const std::string &of(Id id) const {
         auto it = names_.find(id);
-        if (it == names_.end())
-            throw std::invalid_argument("a paint refers to a swatch the document does not have");
+        if (it == names_.end()) throw Unwritable{"a paint refers to a swatch the document does not have"};
         return it->second;
     }
 
@@ -126,7 +130,7 @@ class Writer {
             for (const GradientStop &stop : g.stops) {
                 if (std::holds_alternative<PatternPaint>(stop.color) ||
                     std::holds_alternative<GradientPaint>(stop.color))
-                    throw std::invalid_argument("a gradient stop holds a pattern or a gradient");
+                    throw Unwritable{"a gradient stop holds a pattern or a gradient"};
                 Json s = {{"position", number(stop.position)}};
                 putNumber(s, "midpoint", stop.midpoint, 0.5f);
                 s["color"] = paint(stop.color);
@@ -350,10 +354,23 @@ class Writer {
 
 } // namespace
 
-void writeJsonDocument(const Document &document, ByteSink &sink) {
-    const Json json = Writer(document).write();
+std::optional<FileWriteError> writeJsonDocument(const Document &document, ByteSink &sink) {
+    Json json;
+    try {
+        json = Writer(document).write();
+    } catch (const Unwritable &refused) {
+        return FileWriteError{{}, refused.why};
+    }
     sink.write(json.dump(2, ' ', false, Json::error_handler_t::replace));
     sink.write("\n");
+    return std::nullopt;
+}
+
+std::optional<FileWriteError> writeJsonDocumentFile(const Document &document,
+                                                    const std::filesystem::path &file) {
+    AtomicFile out(file);
+    if (auto refused = writeJsonDocument(document, out)) return refused;
+    return out.commit();
 }
 
 } // namespace vyn::host

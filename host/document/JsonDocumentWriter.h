@@ -9,15 +9,25 @@
 // surrogate, a byte that is not UTF-8) is written with U+FFFD in its place.
 #pragma once
 
+#include <filesystem>
+#include <optional>
+
 #include "files/ByteSink.h"
+#include "files/FileWriteError.h"
 #include "model/Document.h"
 
 namespace vyn::host {
 
-// Throws std::invalid_argument for a document the format cannot hold: two
-// swatches of one kind with the same name, a paint whose swatch the
-// document does not have, or a gradient stop holding a pattern or gradient. The host never makes such a
-// document.
-void writeJsonDocument(const Document &document, ByteSink &sink);
+// Nothing when the document was written. A document the format cannot hold
+// (two swatches of one kind with the same name, a paint whose swatch the
+// document does not have, or a gradient stop holding a pattern or gradient)
+// is refused, with nothing written to `sink`, and the error says which. The
+// host never makes such a document.
+std::optional<FileWriteError> writeJsonDocument(const Document &document, ByteSink &sink);
+
+// The same, written to `file` through the host's safe writer
+// (files/AtomicFile.h): nothing when it was written, otherwise why not.
+[[nodiscard]] std::optional<FileWriteError> writeJsonDocumentFile(const Document &document,
+                                                                  const std::filesystem::path &file);
 
 } // namespace vyn::host

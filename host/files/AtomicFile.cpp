@@ -27,11 +27,6 @@ std::string temporaryName() {
 
 } // namespace
 
-std::string FileWriteError::reason() const {
-    if (detail.empty()) return cause.message();
-    return cause ? detail + " (" + cause.message() + ")" : detail;
-}
-
 AtomicFile::AtomicFile(const std::filesystem::path &target) { open(target); }
 
 AtomicFile::~AtomicFile() {

@@ -14,20 +14,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include <sys/types.h>
 
 #include "files/ByteSink.h"
+#include "files/FileWriteError.h"
 
 namespace vyn::host {
-
-// Why a file could not be written, as a clause for "cannot write X: ...".
-struct FileWriteError {
-    std::error_code cause; // the system's reason, when there is one
-    std::string detail;    // our own reason, when the system's alone would puzzle
-    std::string reason() const;
-};
 
 class AtomicFile final : public ByteSink {
   public:

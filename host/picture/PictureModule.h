@@ -5,7 +5,7 @@
  * Those libraries and the fifty-odd they pull in cost tens of milliseconds
  * for the system loader to map at every start, so the host does not link
  * them: it opens this module the first time it draws a PNG or measures a
- * dialog's text (dialog/PictureModuleLoader.h). The module exports one entry
+ * dialog's text (picture/PictureModuleLoader.h). The module exports one entry
  * point, named by kVynPictureModuleEntry, that returns its table. Nothing
  * but C crosses the boundary: a failure comes back as a sentence, never as
  * an exception.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dialog/DialogRenderer.h"
+#include "picture/Picture.h"
 #include "render/ArtElement.h"
 #include "render/PaintServers.h"
 #include "render/SvgMarkup.h"
@@ -56,8 +56,9 @@ std::string documentSvg(const Document &document) {
     return svg + layers + "</svg>\n";
 }
 
-void writeDocumentPicture(const Document &document, const std::filesystem::path &file) {
-    writePicture(documentSvg(document), file, kPngPixelsPerPoint);
+std::optional<FileWriteError> writeDocumentPicture(const Document &document,
+                                                   const std::filesystem::path &file) {
+    return writePicture(documentSvg(document), file, kPngPixelsPerPoint);
 }
 
 } // namespace vyn::host

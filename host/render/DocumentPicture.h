@@ -5,8 +5,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "files/FileWriteError.h"
 #include "model/Document.h"
 
 namespace vyn::host {
@@ -15,8 +17,9 @@ namespace vyn::host {
 std::string documentSvg(const Document &document);
 
 // Writes the picture to `file`, SVG or PNG by its extension, through the
-// host's safe writer. Throws std::runtime_error with a sentence naming the
-// file when it cannot.
-void writeDocumentPicture(const Document &document, const std::filesystem::path &file);
+// host's safe writer (picture/Picture.h): nothing when it was written,
+// otherwise why not.
+[[nodiscard]] std::optional<FileWriteError> writeDocumentPicture(const Document &document,
+                                                                 const std::filesystem::path &file);
 
 } // namespace vyn::host

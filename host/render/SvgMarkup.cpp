@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "text/DecimalText.h"
 #include "text/Utf.h"
 
 namespace vyn::host {
@@ -10,15 +11,33 @@ namespace vyn::host {
 namespace {
 
 // Printable ASCII with nothing to escape: the text as it stands.
-bool plainAscii(std::string_view text, bool attribute) {
+bool plainAscii(std::string_view text, XmlEscaping how) {
+    const bool quote = how != XmlEscaping::Text;
     for (char c : text)
-        if (c < 0x20 || c > 0x7E || c == '&' || c == '<' || c == '>' || (attribute && c == '"')) return false;
+        if (c < 0x20 || c > 0x7E || c == '&' || c == '<' || c == '>' || (quote && c == '"')) return false;
     return true;
+}
+
+void appendLenient(std::string &out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+        }
+    }
 }
 
 } // namespace
 
-void appendSvgNumber(std::string &out, double value) {
+void appendSvgNumber(std::string &out, double value, SvgPrecision precision) {
+    if (precision == SvgPrecision::Hundredths) {
+        out += std::isfinite(value) ? decimalText(value) : "0";
+        return;
+    }
     const float single = static_cast<float>(value);
     if (!std::isfinite(single) || single == 0) {
         out += '0';
@@ -29,9 +48,9 @@ void appendSvgNumber(std::string &out, double value) {
     out.append(digits, end);
 }
 
-std::string svgNumber(double value) {
+std::string svgNumber(double value, SvgPrecision precision) {
     std::string out;
-    appendSvgNumber(out, value);
+    appendSvgNumber(out, value, precision);
     return out;
 }
 
@@ -52,16 +71,29 @@ void appendNumberAttribute(std::string &out, std::string_view name, double value
 }
 
 std::string xmlEscaped(std::string_view utf8, bool attribute) {
+    return xmlEscaped(utf8, attribute ? XmlEscaping::Attribute : XmlEscaping::Text);
+}
+
+std::string xmlEscaped(std::string_view utf8, XmlEscaping how) {
     std::string out;
-    appendXmlEscaped(out, utf8, attribute);
+    appendXmlEscaped(out, utf8, how);
     return out;
 }
 
 void appendXmlEscaped(std::string &out, std::string_view utf8, bool attribute) {
-    if (plainAscii(utf8, attribute)) {
+    appendXmlEscaped(out, utf8, attribute ? XmlEscaping::Attribute : XmlEscaping::Text);
+}
+
+void appendXmlEscaped(std::string &out, std::string_view utf8, XmlEscaping how) {
+    if (plainAscii(utf8, how)) {
         out += utf8;
         return;
     }
+    if (how == XmlEscaping::Lenient) {
+        appendLenient(out, utf8);
+        return;
+    }
+    const bool attribute = how == XmlEscaping::Attribute;
     // Through UTF-16 and back, so that malformed bytes become U+FFFD.
     const std::string text = utf16ToUtf8(utf8ToUtf16(utf8));
     for (std::size_t i = 0; i < text.size(); ++i) {

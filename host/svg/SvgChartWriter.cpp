@@ -205,25 +205,23 @@ std::string svgWithChart(const SvgSource &source, const Document &document) {
     return out.bytes();
 }
 
-void writeSvgWithChart(const SvgSource &source, const Document &document, const std::filesystem::path &file) {
+std::optional<FileWriteError> writeSvgWithChart(const SvgSource &source, const Document &document,
+                                                const std::filesystem::path &file) {
     std::string extension = file.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    std::optional<FileWriteError> failure;
     if (source.gzipped || extension == ".svgz") {
         std::string bytes;
         try {
             bytes = gzipCompressedForSvgz(svgWithChart(source, document));
         } catch (const std::runtime_error &e) {
-            throw std::runtime_error("cannot write " + file.string() + ": " + e.what());
+            return FileWriteError{{}, e.what()};
         }
-        failure = writeFileAtomically(file, bytes);
-    } else {
-        AtomicFile out(file);
-        writeSvgWithChart(source, document, out);
-        failure = out.commit();
+        return writeFileAtomically(file, bytes);
     }
-    if (failure) throw std::runtime_error("cannot write " + file.string() + ": " + failure->reason());
+    AtomicFile out(file);
+    writeSvgWithChart(source, document, out);
+    return out.commit();
 }
 
 } // namespace vyn::host::svg

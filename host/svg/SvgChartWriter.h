@@ -25,9 +25,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "files/ByteSink.h"
+#include "files/FileWriteError.h"
 #include "model/Document.h"
 #include "svg/SvgSource.h"
 
@@ -39,8 +41,9 @@ std::string svgWithChart(const SvgSource &source, const Document &document);
 void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSink &sink);
 
 // Writes svgWithChart() to `file` through the host's safe writer,
-// gzip-compressed when the source was or the name ends in ".svgz". Throws
-// std::runtime_error with a sentence naming the file when it cannot.
-void writeSvgWithChart(const SvgSource &source, const Document &document, const std::filesystem::path &file);
+// gzip-compressed when the source was or the name ends in ".svgz": nothing
+// when it was written, otherwise why not.
+[[nodiscard]] std::optional<FileWriteError>
+writeSvgWithChart(const SvgSource &source, const Document &document, const std::filesystem::path &file);
 
 } // namespace vyn::host::svg

@@ -1,30 +1,21 @@
 #include "svg/SvgDiagnostics.h"
 
-#include <algorithm>
-
 #include "svg/SvgLimits.h"
 
 namespace vyn::host::svg {
 
 std::string SvgDiagnostics::position(std::size_t offset) const {
-    if (lineStarts_.empty()) {
-        lineStarts_.push_back(0);
-        for (std::size_t i = 0; i < text_.size(); ++i)
-            if (text_[i] == '\n') lineStarts_.push_back(i + 1);
-    }
-    offset = std::min(offset, text_.size());
-    const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
-    const std::size_t line = static_cast<std::size_t>(next - lineStarts_.begin());
-    const std::size_t column = offset - *(next - 1) + 1;
-    return name_ + ":" + std::to_string(line) + ":" + std::to_string(column);
+    if (!lineStarts_) lineStarts_.emplace(text_);
+    const TextPosition at = lineStarts_->positionOf(offset);
+    return name_ + ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
 }
 
-std::string SvgDiagnostics::errorAt(std::size_t offset, std::string_view reason) const {
-    return position(offset) + ": error: " + std::string(reason);
+SvgReadError SvgDiagnostics::errorAt(SvgReadStatus status, std::size_t offset, std::string detail) {
+    return {status, offset, std::move(detail)};
 }
 
-std::string SvgDiagnostics::error(std::string_view reason) const {
-    return name_ + ": error: " + std::string(reason);
+SvgReadError SvgDiagnostics::error(SvgReadStatus status, std::string detail) {
+    return {status, std::nullopt, std::move(detail)};
 }
 
 void SvgDiagnostics::warn(WarningKind kind, std::size_t offset, std::string_view reason) {

@@ -9,9 +9,13 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "files/TextPosition.h"
+#include "svg/SvgReadError.h"
 
 namespace vyn::host::svg {
 
@@ -24,10 +28,11 @@ class SvgDiagnostics {
   public:
     SvgDiagnostics(std::string_view name, std::string_view text) : name_(name), text_(text) {}
 
-    // "NAME:LINE:COLUMN: error: REASON".
-    std::string errorAt(std::size_t offset, std::string_view reason) const;
-    // "NAME: error: REASON".
-    std::string error(std::string_view reason) const;
+    // The error that refuses the file, at `offset` in the text or, without
+    // one, at no place in it; its message is "NAME:LINE:COLUMN: error: ..."
+    // or "NAME: error: ...".
+    static SvgReadError errorAt(SvgReadStatus status, std::size_t offset, std::string detail = {});
+    static SvgReadError error(SvgReadStatus status, std::string detail = {});
 
     // "NAME:LINE:COLUMN: warning: REASON"; past kWarningsPerKind of a kind
     // they are only counted.
@@ -43,7 +48,7 @@ class SvgDiagnostics {
 
     std::string name_;
     std::string_view text_;
-    mutable std::vector<std::size_t> lineStarts_; // built on first use
+    mutable std::optional<LineStarts> lineStarts_; // built on first use
     std::vector<std::string> warnings_;
     std::array<std::size_t, static_cast<std::size_t>(WarningKind::Count)> perKind_{};
     std::size_t unlisted_ = 0;

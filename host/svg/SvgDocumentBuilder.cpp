@@ -287,8 +287,9 @@ BuiltSvg SvgBuilder::run() {
         auto selectors = parseSelectorList(options_.select);
         if (!selectors) {
             built_.error = diagnostics_.error(
+                SvgReadStatus::BadSelector,
                 "the selector \"" + options_.select +
-                "\" is not one this reader knows (types, #ids, .classes, descendants, lists)");
+                    "\" is not one this reader knows (types, #ids, .classes, descendants, lists)");
             return std::move(built_);
         }
         selectors_ = std::move(*selectors);
@@ -301,7 +302,7 @@ BuiltSvg SvgBuilder::run() {
         readArtboard();
         walkTop();
     } catch (const SvgRefusal &refusal) {
-        built_.error = diagnostics_.errorAt(refusal.offset, refusal.reason);
+        built_.error = diagnostics_.errorAt(SvgReadStatus::Refused, refusal.offset, refusal.reason);
         built_.chartLayer.reset();
         return std::move(built_);
     }

@@ -25,7 +25,7 @@ struct ParsedSvg {
 
 struct BuiltSvg {
     std::optional<Document> document; // none: `error` says why
-    std::string error;
+    SvgReadError error;
     std::vector<SourceElement> elements;
     std::vector<ArtId> elementArt; // the elements' art (SvgSource::art)
     std::optional<ByteSpan> chartLayer;

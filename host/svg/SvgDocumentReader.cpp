@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
 
-std::string mebibytes(std::size_t bytes) { return std::to_string(bytes / (1024 * 1024)) + " MiB"; }
-
 // The offset of the root's end tag: its last '<', or its "/>" when it has
 // no end tag.
 std::size_t rootEndTag(std::string_view text, ByteSpan root) {
@@ -25,26 +23,24 @@ std::size_t rootEndTag(std::string_view text, ByteSpan root) {
     return at == std::string_view::npos ? root.end : at;
 }
 
+// Why the root is not SVG's root, after "this is not an SVG file: ".
 std::string notSvgReason(pugi::xml_node root) {
     const std::string_view name = root.name();
-    if (localName(root) != "svg")
-        return "this is not an SVG file: its root element is <" + std::string(name) + ">";
+    if (localName(root) != "svg") return "its root element is <" + std::string(name) + ">";
     const std::size_t colon = name.find(':');
     const std::string xmlns =
         colon == std::string_view::npos ? "xmlns" : "xmlns:" + std::string(name.substr(0, colon));
     const pugi::xml_attribute ns = root.attribute(xmlns.c_str());
     if (ns && std::string_view(ns.value()) != kSvgNamespace)
-        return "this is not an SVG file: its root element is in the namespace \"" + std::string(ns.value()) +
-               "\"";
+        return "its root element is in the namespace \"" + std::string(ns.value()) + "\"";
     return {};
 }
 
 // Reads the decompressed text held by read.source.bytes.
 void readText(SvgDocumentRead &read, std::string_view name, const SvgReadOptions &options) {
     const std::string_view text = read.source.bytes;
-    SvgDiagnostics diagnostics(name, text);
     if (const auto problem = encodingProblem(text)) {
-        read.error = diagnostics.errorAt(problem->offset, problem->reason);
+        read.error = SvgDiagnostics::errorAt(SvgReadStatus::BadEncoding, problem->offset, problem->reason);
         return;
     }
     // The parser works in place on a copy, so the source keeps the bytes
@@ -55,21 +51,21 @@ void readText(SvgDocumentRead &read, std::string_view name, const SvgReadOptions
     const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
         buffer.data(), buffer.size(), pugi::parse_cdata | pugi::parse_escapes, pugi::encoding_utf8);
     if (!parsed) {
-        const std::string reason =
-            parsed.status == pugi::status_no_document_element
-                ? "the file is not XML: it holds no element"
-                : "the file is not well-formed XML: " + std::string(parsed.description());
-        read.error =
-            diagnostics.errorAt(static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0)), reason);
+        const std::size_t at = static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0));
+        read.error = parsed.status == pugi::status_no_document_element
+                         ? SvgDiagnostics::errorAt(SvgReadStatus::NotXml, at, "it holds no element")
+                         : SvgDiagnostics::errorAt(SvgReadStatus::NotWellFormed, at, parsed.description());
         return;
     }
     const pugi::xml_node root = xml.document_element();
     if (const std::string reason = notSvgReason(root); !reason.empty()) {
-        read.error = diagnostics.errorAt(
+        read.error = SvgDiagnostics::errorAt(
+            SvgReadStatus::NotSvg,
             static_cast<std::size_t>(std::max<std::ptrdiff_t>(root.offset_debug() - 1, 0)), reason);
         return;
     }
     const ElementSpans spans = scanElementSpans(text);
+    SvgDiagnostics diagnostics(name, text);
     BuiltSvg built = buildSvgDocument({root, buffer.data(), spans}, options, diagnostics);
     if (!built.document) {
         read.error = std::move(built.error);
@@ -92,13 +88,13 @@ void readText(SvgDocumentRead &read, std::string_view name, const SvgReadOptions
 // parser's copy.
 SvgDocumentRead readOwnedBytes(std::string bytes, std::string_view name, const SvgReadOptions &options) {
     SvgDocumentRead read;
-    SvgDiagnostics diagnostics(name, {});
+    read.name = name;
     read.source.gzipped = isGzip(bytes);
     if (read.source.gzipped) {
         std::string reason;
         auto text = gunzip(bytes, kMaxSvgBytes, reason);
         if (!text) {
-            read.error = diagnostics.error(reason);
+            read.error = SvgDiagnostics::error(SvgReadStatus::BadCompression, std::move(reason));
             return read;
         }
         read.source.bytes = std::move(*text);
@@ -106,7 +102,12 @@ SvgDocumentRead readOwnedBytes(std::string bytes, std::string_view name, const S
         read.source.bytes = std::move(bytes);
     }
     readText(read, name, options);
-    if (!read.document) read.source = SvgSource{};
+    if (!read.document) {
+        // Only the text stays, for the error's position.
+        std::string text = std::move(read.source.bytes);
+        read.source = SvgSource{};
+        read.source.bytes = std::move(text);
+    }
     return read;
 }
 
@@ -116,7 +117,8 @@ SvgDocumentRead readSvgDocument(std::string_view bytes, std::string_view name,
                                 const SvgReadOptions &options) {
     if (bytes.size() > kMaxSvgBytes) {
         SvgDocumentRead read;
-        read.error = SvgDiagnostics(name, {}).error("the file is larger than " + mebibytes(kMaxSvgBytes));
+        read.name = name;
+        read.error = SvgDiagnostics::error(SvgReadStatus::TooLarge);
         return read;
     }
     return readOwnedBytes(std::string(bytes), name, options);
@@ -127,9 +129,10 @@ SvgDocumentRead readSvgDocumentFile(const std::filesystem::path &file, const Svg
     SmallFileRead bytes = readSmallRegularFile(file, kMaxSvgBytes);
     if (!bytes.bytes) {
         SvgDocumentRead read;
-        read.error = SvgDiagnostics(name, {}).error(
-            "the file cannot be read: " +
-            (bytes.missing() ? std::string("there is no such file") : bytes.refusal));
+        read.name = name;
+        read.error =
+            SvgDiagnostics::error(SvgReadStatus::Unreadable,
+                                  bytes.missing() ? std::string("there is no such file") : bytes.refusal);
         return read;
     }
     return readOwnedBytes(std::move(*bytes.bytes), name, options);

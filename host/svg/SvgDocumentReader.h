@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/Document.h"
+#include "svg/SvgReadError.h"
 #include "svg/SvgSource.h"
 
 namespace vyn::host::svg {
@@ -28,14 +29,19 @@ struct SvgReadOptions {
 
 struct SvgDocumentRead {
     std::optional<Document> document;
+    // Without a document, only the text read, which the error's offset is in.
     SvgSource source;
-    // Without a document: "NAME:LINE:COLUMN: error: REASON", or
-    // "NAME: error: REASON" where there is no position.
-    std::string error;
+    std::string name; // the file's name, as the messages give it
+    // Why there is no document, when there is none.
+    SvgReadError error;
     // One line each, for standard error: paints that did not parse, bounds
     // that cut <use> short, the summary of what is not modelled.
     std::vector<std::string> warnings;
     std::size_t selected = 0; // art objects that options.select marked
+
+    // The error as it is printed: "NAME:LINE:COLUMN: error: REASON", or
+    // "NAME: error: REASON" where there is no position.
+    std::string errorMessage() const { return error.message(name, source.bytes); }
 };
 
 SvgDocumentRead readSvgDocument(std::string_view bytes, std::string_view name,

@@ -29,7 +29,7 @@ inline RunOutcome runArguments(std::vector<std::string> args, const HostPreparat
     const ParsedCommandLine parsed = parseArguments(std::move(args));
     if (!parsed.options) return {-1, "", parsed.error};
     std::ostringstream out, err;
-    const int status = run(*parsed.options, out, err, prepare);
+    const int status = exitStatusOf(run(*parsed.options, out, err, prepare));
     return {status, out.str(), err.str()};
 }
 

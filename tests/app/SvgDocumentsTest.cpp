@@ -121,7 +121,7 @@ TEST_F(SvgDocuments, TheFilesStyleSheetNeitherRestylesNorHidesTheChart) {
     ASSERT_EQ(first.status, 0) << first.err;
 
     host::svg::SvgDocumentRead read = host::svg::readSvgDocumentFile(output, {.select = "", .chart = svgChartMarks()});
-    ASSERT_TRUE(read.document) << read.error;
+    ASSERT_TRUE(read.document) << read.errorMessage();
     const host::Document &document = *read.document;
     const std::vector<ChartRow> rows = chartRows(document);
     ASSERT_EQ(rows.size(), 3u);

@@ -13,7 +13,7 @@
 #include "support/FileFaults.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
-#include "dialog/DialogRenderer.h"
+#include "picture/Picture.h"
 
 namespace vyn::host::testing {
 namespace {
@@ -45,8 +45,8 @@ TEST(AtomicFile, NeitherFollowsNorRemovesWhatLiesBesideTheTarget) {
     writeText(folder / "victim.txt", "victim");
     fs::create_symlink("victim.txt", folder / "a.svg.part");
     fs::create_directory(folder / "b.png.part");
-    writePicture(kSvg, folder / "a.svg");
-    writePicture(kSvg, folder / "b.png");
+    EXPECT_FALSE(writePicture(kSvg, folder / "a.svg", 2.0));
+    EXPECT_FALSE(writePicture(kSvg, folder / "b.png", 2.0));
     EXPECT_EQ(readFile(folder / "victim.txt"), "victim");
     EXPECT_TRUE(fs::is_directory(folder / "b.png.part"));
     EXPECT_EQ(readFile(folder / "a.svg"), kSvg);
@@ -57,7 +57,7 @@ TEST(AtomicFile, NeitherFollowsNorRemovesWhatLiesBesideTheTarget) {
 TEST(AtomicFile, WritesANameOfTheLongestLegalLength) {
     vyn::test::TempFolder folder;
     const fs::path longest = folder / (std::string(251, 'n') + ".svg");
-    EXPECT_NO_THROW(writePicture(kSvg, longest));
+    EXPECT_FALSE(writePicture(kSvg, longest, 2.0));
     EXPECT_EQ(readFile(longest), kSvg);
     EXPECT_EQ(reasonFor(folder / std::string(256, 'n')), "File name too long");
 }
@@ -152,13 +152,11 @@ TEST(AtomicFile, AWriteFailingHalfWayLeavesTheTargetAsItWas) {
 
 TEST(AtomicFile, PictureErrorsNameTheFileAndTheCause) {
     vyn::test::TempFolder folder;
-    try {
-        writePicture(kSvg, folder / "missing" / "a.png");
-        FAIL() << "wrote into a missing folder";
-    } catch (const std::runtime_error &e) {
-        EXPECT_EQ(std::string(e.what()), "cannot write picture " + (folder / "missing" / "a.png").string() +
-                                             ": No such file or directory");
-    }
+    const fs::path target = folder / "missing" / "a.png";
+    const auto failure = writePicture(kSvg, target, 2.0);
+    ASSERT_TRUE(failure) << "wrote into a missing folder";
+    EXPECT_EQ(failure->message(target),
+              "cannot write picture " + target.string() + ": No such file or directory");
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include <memory>
 #include <set>
 
-#include "dialog/DialogRenderer.h"
 #include "document/JsonDocumentReader.h"
+#include "picture/Picture.h"
 #include "render/DisplayColour.h"
 #include "render/DocumentPicture.h"
 #include "support/FileText.h"
@@ -271,10 +271,14 @@ TEST(DocumentPicture, TheExampleWithEveryPaintRendersWithEveryReferenceDefined) 
         EXPECT_TRUE(ids.count(id)) << id;
 
     vyn::test::TempFolder folder;
-    writeDocumentPicture(*read.document, folder / "every-paint.png");
+    EXPECT_FALSE(writeDocumentPicture(*read.document, folder / "every-paint.png"));
     const std::string png = vyn::test::readFile(folder / "every-paint.png");
     EXPECT_EQ(png.substr(1, 3), "PNG");
-    EXPECT_THROW(writeDocumentPicture(*read.document, folder / "every-paint.gif"), std::runtime_error);
+    const auto gif = folder / "every-paint.gif";
+    const auto refused = writeDocumentPicture(*read.document, gif);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->message(gif),
+              "cannot write picture " + gif.string() + ": its name must end in .svg or .png");
 }
 
 } // namespace

@@ -260,4 +260,38 @@ TEST(JsonDocument, OnlyARegularFileOfBoundedSizeIsRead) {
     EXPECT_EQ(readJsonDocumentFile(folder.path() / "missing.json").error.detail, "there is no such file");
 }
 
+// What the format cannot hold is refused before a byte is written, with the
+// reason; the host never makes such a document, so it is built by hand.
+TEST(JsonDocument, RefusesADocumentTheFormatCannotHoldWritingNothing) {
+    struct Case {
+        const char *name;
+        void (*make)(Document &);
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"two patterns of one name",
+         [](Document &d) {
+             d.addPattern({"Dots"});
+             d.addPattern({"Dots"});
+         },
+         "two pattern swatches are named Dots"},
+        {"a gradient stop holding a pattern",
+         [](Document &d) {
+             PatternPaint dots;
+             dots.pattern = d.addPattern({"Dots"});
+             d.addGradient({"Ramp", GradientKind::Linear, {GradientStop{0, 0.5f, dots}}});
+         },
+         "a gradient stop holds a pattern or a gradient"},
+    };
+    for (const Case &c : cases) {
+        Document document = Document::emptyA4();
+        c.make(document);
+        StringSink sink;
+        const auto refused = writeJsonDocument(document, sink);
+        ASSERT_TRUE(refused) << c.name;
+        EXPECT_EQ(refused->message("doc.json"), std::string("cannot write doc.json: ") + c.reason) << c.name;
+        EXPECT_EQ(sink.bytes(), "") << c.name;
+    }
+}
+
 } // namespace

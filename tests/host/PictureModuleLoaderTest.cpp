@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "dialog/DialogRenderer.h"
-#include "dialog/PictureModuleLoader.h"
+#include "picture/Picture.h"
+#include "picture/PictureModuleLoader.h"
 
 namespace vyn::host::testing {
 namespace {

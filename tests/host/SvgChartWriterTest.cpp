@@ -307,18 +307,20 @@ TEST(SvgChartWriter, CompressesWhatWasCompressedOrIsNamedSvgz) {
     const std::string expected = svgWithChart(source, drawing.document);
     vyn::test::TempFolder folder;
 
-    writeSvgWithChart(source, drawing.document, folder / "plain.svg");
+    EXPECT_FALSE(writeSvgWithChart(source, drawing.document, folder / "plain.svg"));
     EXPECT_EQ(vyn::test::readFile(folder / "plain.svg"), expected);
-    writeSvgWithChart(source, drawing.document, folder / "named.SVGZ");
+    EXPECT_FALSE(writeSvgWithChart(source, drawing.document, folder / "named.SVGZ"));
     EXPECT_EQ(gunzip(vyn::test::readFile(folder / "named.SVGZ")), expected);
     source.gzipped = true;
-    writeSvgWithChart(source, drawing.document, folder / "read-compressed.svg");
+    EXPECT_FALSE(writeSvgWithChart(source, drawing.document, folder / "read-compressed.svg"));
     const std::string compressed = vyn::test::readFile(folder / "read-compressed.svg");
     EXPECT_EQ(compressed.substr(0, 2), "\x1f\x8b");
     EXPECT_EQ(gunzip(compressed), expected);
 
-    EXPECT_THROW(writeSvgWithChart(source, drawing.document, folder / "missing" / "out.svg"),
-                 std::runtime_error);
+    const auto missing = folder / "missing" / "out.svg";
+    const auto failure = writeSvgWithChart(source, drawing.document, missing);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->message(missing), "cannot write " + missing.string() + ": No such file or directory");
 }
 
 } // namespace

@@ -147,7 +147,7 @@ std::string dumpSvgRead(const SvgDocumentRead &read) {
     }
     for (const std::string &w : read.warnings)
         out << w << "\n";
-    if (!read.error.empty()) out << read.error << "\n";
+    if (!read.document) out << read.errorMessage() << "\n";
     return out.str();
 }
 

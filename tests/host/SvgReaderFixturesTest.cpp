@@ -122,7 +122,7 @@ TEST(SvgCompressed, ReadsAsThePlainFileAndKeepsTheDecompressedBytes) {
 
     const SvgDocumentRead cut = readSvgDocument(gzip(plain).substr(0, 40), "cut.svgz");
     EXPECT_FALSE(cut.document);
-    EXPECT_EQ(cut.error, "cut.svgz: error: the compressed data is damaged or cut short");
+    EXPECT_EQ(cut.errorMessage(), "cut.svgz: error: the compressed data is damaged or cut short");
 }
 
 std::size_t countPaths(const Document &document, ArtId id) {
@@ -139,7 +139,7 @@ std::size_t countPaths(const Document &document, ArtId id) {
 // (Whether the art or the time bound stops it depends on the build.)
 TEST(SvgUseBudget, CutsExpansionShortWithAWarning) {
     const SvgDocumentRead read = readFixture({"use/budget.svg", ""});
-    ASSERT_TRUE(read.document) << read.error;
+    ASSERT_TRUE(read.document) << read.errorMessage();
     const Document &d = *read.document;
     const std::size_t paths = countPaths(d, d.layers().front().group);
     EXPECT_GT(paths, 0u);
@@ -155,13 +155,13 @@ TEST(SvgChartMarks, ComeFromTheOptions) {
     const std::string file = "chart/earlier-chart.svg";
     const std::string bytes = vyn::test::readFile(kFixtures + file);
     const SvgDocumentRead marked = readFixture({file.c_str(), ""});
-    ASSERT_TRUE(marked.document) << marked.error;
+    ASSERT_TRUE(marked.document) << marked.errorMessage();
     EXPECT_TRUE(marked.source.chartLayer);
     EXPECT_EQ(marked.source.chart.layerTitle, vyn::app::kChartLayerTitle);
     EXPECT_NE(dumpSvgRead(marked).find("tag:VynColors=box"), std::string::npos);
 
     const SvgDocumentRead plain = readSvgDocument(bytes, file);
-    ASSERT_TRUE(plain.document) << plain.error;
+    ASSERT_TRUE(plain.document) << plain.errorMessage();
     EXPECT_FALSE(plain.source.chartLayer) << "without marks no layer is the chart";
     EXPECT_EQ(dumpSvgRead(plain).find("tag:"), std::string::npos) << "without a tag namespace no tags";
 }
@@ -171,7 +171,7 @@ TEST(SvgSourceMap, KeepsTheFilesLineEndingAndIndentation) {
         readSvgDocument("<svg xmlns=\"http://www.w3.org/2000/svg\">\r\n<g id=\"a\">\r\n\t<rect width=\"1\" "
                         "height=\"1\"/>\r\n</g>\r\n</svg>",
                         "crlf.svg");
-    ASSERT_TRUE(read.document) << read.error;
+    ASSERT_TRUE(read.document) << read.errorMessage();
     EXPECT_EQ(read.source.newline, "\r\n");
     EXPECT_EQ(read.source.indent, "\t");
     ASSERT_EQ(read.source.elements.size(), 1u);
@@ -181,7 +181,7 @@ TEST(SvgSourceMap, KeepsTheFilesLineEndingAndIndentation) {
 TEST(SvgReadFile, NamesTheFileThatCannotBeRead) {
     const SvgDocumentRead read = readSvgDocumentFile(kFixtures + "no-such-file.svg");
     EXPECT_FALSE(read.document);
-    EXPECT_EQ(read.error,
+    EXPECT_EQ(read.errorMessage(),
               kFixtures + "no-such-file.svg: error: the file cannot be read: there is no such file");
 }
 

@@ -1,4 +1,4 @@
-#include "dialog/PictureModuleLoader.h"
+#include "picture/PictureModuleLoader.h"
 
 #include <dlfcn.h>
 
