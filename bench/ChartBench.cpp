@@ -25,6 +25,7 @@
 #include "BenchOptions.h"
 #include "AIPathStyle.h"
 #include "ChartDocument.h"
+#include "chart/ChartRows.h"
 #include "gate/DocumentHandles.h"
 #include "gate/SuiteRegistry.h"
 #include "gate/FaultPlan.h"
@@ -67,13 +68,8 @@ double seconds(Clock::duration d) { return std::chrono::duration<double>(d).coun
 
 // The chart group's children: a box and a label per row.
 std::size_t chartRows(host::Document &document) {
-    for (const host::Layer &layer : document.layers()) {
-        if (layer.title != "Vyn•Colors") continue;
-        const host::Group *layerGroup = document.art(layer.group)->group();
-        if (layerGroup->children.empty()) return 0;
-        return document.art(layerGroup->children.top())->group()->children.size() / 2;
-    }
-    return 0;
+    const host::Art *group = document.art(app::chartGroup(document));
+    return group ? group->group()->children.size() / 2 : 0;
 }
 
 // One build of a fresh document in a fresh host: the plug-in started, every
