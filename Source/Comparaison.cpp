@@ -52,8 +52,6 @@ bool CouleursEgales(const AIColor &x, const AIColor &y) {
 bool StylesFondsEgaux(AIPathStyle a, AIPathStyle b) {
     if (!a.fillPaint) return true;
     if (!b.fillPaint) return false;
-    if (a.clip != b.clip || a.lockClip != b.lockClip || a.evenOdd != b.evenOdd) return false;
-    if (!(a.resolution == b.resolution)) return false;
     if (a.fill.overprint != b.fill.overprint) return false;
     return CouleursEgales(a.fill.color, b.fill.color);
 }

@@ -9,8 +9,10 @@
 #include "AIPathStyle.h"
 
 // The art's fill (`a`) against a listed entry (`b`): besides the colour, the
-// clip, lock-clip and even-odd flags, the resolution and the fill overprint
-// must be equal.
+// fill overprint must be equal (it changes what prints). The fill rule, the
+// clip and lock-clip flags and the resolution say how a shape is filled, not
+// with what, and are not compared: they would list one colour twice, under
+// the same label.
 bool StylesFondsEgaux(AIPathStyle a, AIPathStyle b);
 // The art's stroke (`a`) against a listed entry's fill colour (`b`).
 bool StylesContoursEgaux(AIPathStyle a, AIPathStyle b);

@@ -45,16 +45,10 @@ struct Cle {
     ASUInt32 valeurs[4] = {};       // the bits of its components, in order
     const void *nuancier = nullptr; // a pattern's or gradient's swatch
     ASUInt32 nom = 0;               // a custom colour's name number
-    ASUInt32 drapeaux = 0;          // a fill's clip, lock-clip, even-odd, overprint
-    ASUInt32 resolution = 0;        // the bits of a fill's resolution
+    ASUInt32 surimpression = 0;     // a fill's overprint, the one flag compared (Comparaison.h)
 
     bool operator==(const Cle &) const = default;
 };
-
-constexpr ASUInt32 kDrapeauClip = 1;
-constexpr ASUInt32 kDrapeauLockClip = 2;
-constexpr ASUInt32 kDrapeauEvenOdd = 4;
-constexpr ASUInt32 kDrapeauOverprint = 8;
 
 ASUInt32 HacheCle(const Cle &cle) {
     ASUInt32 h = Melange(0, cle.genre);
@@ -62,8 +56,7 @@ ASUInt32 HacheCle(const Cle &cle) {
         h = Melange(h, valeur);
     h = MelangePointeur(h, cle.nuancier);
     h = Melange(h, cle.nom);
-    h = Melange(h, cle.drapeaux);
-    return Melange(h, cle.resolution);
+    return Melange(h, cle.surimpression);
 }
 
 // The bits of `x` as equality sees it: -0 as 0; false for a NaN.
@@ -240,13 +233,12 @@ Resultat CleCouleur(const AIColor &couleur, Cle &cle) {
     return nombres ? Resultat::Cle : Resultat::AucuneCle;
 }
 
-// The key of a painted fill: its colour with the flags and resolution.
+// The key of a painted fill: its colour and its overprint.
 Resultat CleFond(const AIPathStyle &style, Cle &cle) {
     const Resultat r = CleCouleur(style.fill.color, cle);
     if (r != Resultat::Cle) return r;
-    cle.drapeaux = (style.clip ? kDrapeauClip : 0u) | (style.lockClip ? kDrapeauLockClip : 0u) |
-                   (style.evenOdd ? kDrapeauEvenOdd : 0u) | (style.fill.overprint ? kDrapeauOverprint : 0u);
-    return MotReel(style.resolution, cle.resolution) ? Resultat::Cle : Resultat::AucuneCle;
+    cle.surimpression = style.fill.overprint ? 1u : 0u;
+    return Resultat::Cle;
 }
 
 } // namespace

@@ -89,6 +89,7 @@ void printRowsJson(const Document &document, const std::vector<ChartRow> &rows, 
         Json row = Json::object();
         row["label"] = rows[i].label;
         describe(document, rows[i].paint, row);
+        if (rows[i].overprint) row["overprint"] = true;
         row["uses"] = uses[i];
         all.push_back(std::move(row));
     }

@@ -27,7 +27,7 @@ std::vector<ChartRow> chartRows(const Document &document) {
         const Art &art = *document.art(id);
         if (!isChartArt(art)) continue;
         if (const PathShape *box = art.path()) {
-            rows.push_back({"", box->style.fill.paint, id, {}});
+            rows.push_back({"", box->style.fill.paint, box->style.fill.overprint, id, {}});
         } else if (const TextFrame *label = art.textFrame()) {
             // A label belongs to the box just before it, and to no other.
             if (!rows.empty() && !rows.back().labelFrame) {

@@ -19,6 +19,8 @@ namespace vyn::app {
 struct ChartRow {
     std::string label; // the label's text, UTF-8; empty when the box has no label
     host::Paint paint; // the box's fill paint: the paint the row stands for
+    // The box's fill overprints: a row of its own beside the same paint without.
+    bool overprint = false;
     host::ArtId box;
     host::ArtId labelFrame; // none when the box has no label
 };

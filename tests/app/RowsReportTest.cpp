@@ -33,5 +33,18 @@ TEST(RowsReport, JsonHoldsEachRowsKindValuesLabelAndUses) {
     EXPECT_EQ(none.str(), "[]\n");
 }
 
+// An overprinting fill is a row of its own, and says so; the others do not.
+TEST(RowsReport, AnOverprintingRowSaysSo) {
+    Document document = chartByHand();
+    const std::vector<ChartRow> before = chartRows(document);
+    document.art(before.at(0).box)->path()->style.fill.overprint = true;
+    std::ostringstream out;
+    printRowsJson(document, chartRows(document), {}, out);
+    const nlohmann::json rows = nlohmann::json::parse(out.str());
+    EXPECT_EQ(rows.at(0).value("overprint", false), true);
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_FALSE(rows.at(i).contains("overprint")) << i;
+}
+
 } // namespace
 } // namespace vyn::app
