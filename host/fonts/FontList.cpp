@@ -1,5 +1,7 @@
 #include "fonts/FontList.h"
 
+#include <algorithm>
+
 #include "gate/HandleTable.h"
 #include "gate/HostError.h"
 #include "fonts/SystemFonts.h"
@@ -11,8 +13,13 @@ FontList::FontList(std::optional<std::vector<std::string>> fixed) : names_(std::
 }
 
 void FontList::load() {
-    if (!names_) names_ = systemFontNames();
-    if (!names_) throw HostError(kCantHappenErr, "the system's font configuration cannot list the fonts");
+    if (!names_) {
+        names_ = systemFontNames();
+        if (!names_) throw HostError(kCantHappenErr, "the system's font configuration cannot list the fonts");
+        if (const std::optional<std::string> sans = systemSansSerifName())
+            if (const auto it = std::find(names_->begin(), names_->end(), *sans); it != names_->end())
+                defaultIndex_ = static_cast<std::size_t>(it - names_->begin());
+    }
     keys_.reserve(names_->size());
     for (std::size_t i = 0; i < names_->size(); ++i) {
         keys_.push_back(HandleSpace::nextAs<AIFontKey>());
@@ -28,6 +35,11 @@ std::size_t FontList::count() {
 AIFontKey FontList::key(std::size_t index) {
     if (!names_) load();
     return keys_.at(index);
+}
+
+std::size_t FontList::defaultIndex() {
+    if (!names_) load();
+    return defaultIndex_;
 }
 
 const std::string *FontList::name(AIFontKey key) {

@@ -29,6 +29,10 @@ class FontList {
     std::size_t count();
     // The key of the font at `index`, which must be below count().
     AIFontKey key(std::size_t index);
+    // Where the default font is (count() must not be 0): the system's
+    // sans-serif face (systemSansSerifName()) when it is listed, the first
+    // font otherwise (and always for a fixed list).
+    std::size_t defaultIndex();
     // The name (UTF-8) of the font `key` names, or null for a key this list
     // never gave.
     const std::string *name(AIFontKey key);
@@ -37,6 +41,7 @@ class FontList {
     void load();
 
     std::optional<std::vector<std::string>> names_;
+    std::size_t defaultIndex_ = 0;
     std::vector<AIFontKey> keys_;
     std::unordered_map<std::uintptr_t, std::size_t> indexOfKey_;
 };

@@ -68,4 +68,17 @@ std::optional<std::vector<std::string>> systemFontNames() {
     return names;
 }
 
+std::optional<std::string> systemSansSerifName() {
+    PatternPtr wanted(FcNameParse(reinterpret_cast<const FcChar8 *>("sans-serif")));
+    if (!wanted) return std::nullopt;
+    FcConfigSubstitute(nullptr, wanted.get(), FcMatchPattern);
+    FcDefaultSubstitute(wanted.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(nullptr, wanted.get(), &result));
+    if (!match || result != FcResultMatch) return std::nullopt;
+    std::string name = describe(match.get()).name;
+    if (name.empty()) return std::nullopt;
+    return name;
+}
+
 } // namespace vyn::host

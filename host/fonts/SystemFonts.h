@@ -17,4 +17,9 @@ namespace vyn::host {
 // Nothing when fontconfig cannot list the fonts.
 std::optional<std::vector<std::string>> systemFontNames();
 
+// The name, as systemFontNames() gives it, of the face fontconfig matches
+// for "sans-serif": the system's default sans-serif face. Nothing when it
+// matches none.
+std::optional<std::string> systemSansSerifName();
+
 } // namespace vyn::host

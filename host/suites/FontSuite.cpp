@@ -45,10 +45,10 @@ AIErr ASAPI fontKeyFromPlatformFont(ASInt32 platformFont, AIFontKey *key) {
     if (key) *key = nullptr;
     return gate({kSuite, "FontKeyFromPlatformFont"}, [&](Host &host) {
         require(key != nullptr, "null key address");
-        // The default font is the first of the list; a host without fonts
-        // has none.
+        // The default font is the system's sans-serif face (FontList.h); a
+        // host without fonts has none.
         if (platformFont != kAIDefaultPlatformFont || host.fonts().count() == 0) return kNotFoundErr;
-        *key = host.fonts().key(0);
+        *key = host.fonts().key(host.fonts().defaultIndex());
         return kNoErr;
     });
 }
