@@ -144,6 +144,7 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
     if (settings.outcome != Outcome::Done) return settings.outcome;
     if (settings.buildRefused) return Outcome::PluginRefused;
     auto stopwatch = timings.time("write");
+    removeEmptyChartGroups(*host.documents().current());
     if (auto failure = writeOutput(document, input.svg ? &*input.svg : nullptr, *options.document)) {
         err << "vyncolors: " << *failure << "\n";
         return Outcome::NotWritten;

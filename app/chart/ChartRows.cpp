@@ -19,6 +19,34 @@ ArtId chartGroup(const Document &document) {
     return {};
 }
 
+namespace {
+
+bool holdsArt(const Document &document, const Group &group) {
+    for (ArtId id : group.children) {
+        const Art *art = document.art(id);
+        if (!art) continue;
+        const Group *inner = art->group();
+        if (!inner || !art->tags.empty() || holdsArt(document, *inner)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void removeEmptyChartGroups(Document &document) {
+    for (const Layer &layer : document.layers()) {
+        if (layer.title != kChartLayerTitle) continue;
+        std::vector<ArtId> empty;
+        for (ArtId id : document.art(layer.group)->group()->children) {
+            const Art &art = *document.art(id);
+            if (art.group() && art.tags.empty() && !holdsArt(document, *art.group())) empty.push_back(id);
+        }
+        for (ArtId id : empty)
+            document.removeArt(id);
+        return;
+    }
+}
+
 std::vector<ChartRow> chartRows(const Document &document) {
     std::vector<ChartRow> rows;
     const Art *group = document.art(chartGroup(document));

@@ -36,4 +36,10 @@ host::ArtId chartGroup(const host::Document &document);
 // with an empty label.
 std::vector<ChartRow> chartRows(const host::Document &document);
 
+// Removes the groups of the chart layer that hold no art and carry no tag:
+// the group a build emptied when it took the earlier chart's rows away. A
+// build in a process of its own cannot dispose of it, and it would
+// otherwise pile up in the document, one more each run.
+void removeEmptyChartGroups(host::Document &document);
+
 } // namespace vyn::app

@@ -86,6 +86,26 @@ TEST_F(ChartBuildFlow, TheNewChartsRowsArePrintedAndTheDocumentWritten) {
     EXPECT_NE(o.out.find("\"kind\": \"rgb\""), std::string::npos) << o.out;
 }
 
+// Each run takes the earlier chart's rows away and leaves their group empty;
+// the empty group is not written, so runs over a run's output do not pile
+// groups up in the chart layer.
+TEST_F(ChartBuildFlow, RunsOverARunsOutputKeepOneChartGroup) {
+    std::string document = kTwoPaints;
+    for (int runs = 0; runs < 3; ++runs) {
+        Outcome o = run(document, {"-o", output.string()});
+        ASSERT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.out, "Gray=50 %\nR=255 G=0 B=0\n") << "run " << runs;
+        document = vyn::test::readFile(output);
+    }
+    JsonDocumentFileRead written = readJsonDocumentFile(output);
+    ASSERT_TRUE(written.document) << written.error.message(output.string(), written.text);
+    for (const Layer &layer : written.document->layers())
+        if (layer.title == kChartLayerTitle) {
+            EXPECT_EQ(written.document->art(layer.group)->group()->children.size(), 1u);
+        }
+    EXPECT_EQ(chartRows(*written.document).size(), 2u);
+}
+
 TEST_F(ChartBuildFlow, AnAlertOrABeepStopsTheBuildWithOneAndNothingIsWritten) {
     struct Case {
         const char *name;
