@@ -66,7 +66,8 @@ std::variant<std::filesystem::path, std::string> readPictureName(const char *opt
 
 // Everything the arguments said, before it is checked.
 struct Given {
-    std::optional<std::string> input, output, select;
+    std::optional<std::string> input, output, select, place;
+    std::optional<int> artboard;
     bool inPlace = false;
     std::optional<std::string> renderAbout, renderDialog, prefs, font;
     std::array<std::optional<std::string>, kFields> fields;
@@ -83,6 +84,8 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_flag("--in-place", given.inPlace);
     cli.add_flag("--json", options.json);
     cli.add_option("--select", given.select)->type_name("SELECTOR");
+    cli.add_option("--place", given.place)->type_name("beside|artboard");
+    cli.add_option("--artboard", given.artboard)->type_name("N");
     cli.add_flag("--menus", options.menus);
     cli.add_flag("--trace", options.trace);
     cli.add_flag("--timings", options.timings);
@@ -161,6 +164,8 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (given.output) return "--output needs an INPUT document";
         if (given.inPlace) return "--in-place needs an INPUT document";
         if (given.select) return "--select needs an INPUT document";
+        if (given.place) return "--place needs an INPUT document";
+        if (given.artboard) return "--artboard needs an INPUT document";
         if (options.json) return "--json needs an INPUT document";
         return std::nullopt;
     }
@@ -182,6 +187,18 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
     } else if (job.inputFormat != FileFormat::Json && !options.settings.selection) {
         // An SVG file holds no selection: "Selection" would find nothing.
         options.settings.selection = false;
+    }
+    if (given.place) {
+        if (*given.place == "beside")
+            job.placement = Placement::Beside;
+        else if (*given.place == "artboard")
+            job.placement = Placement::Artboard;
+        else
+            return "--place: " + inQuotes(*given.place) + " is neither beside nor artboard";
+    }
+    if (given.artboard) {
+        if (*given.artboard < 1) return "--artboard: artboards are numbered from 1";
+        job.artboard = *given.artboard;
     }
     if (auto why = settleOutput(given, job)) return why;
     options.document = std::move(job);

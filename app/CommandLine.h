@@ -6,6 +6,7 @@
 #include <string>
 
 #include "DialogSettings.h"
+#include "chart/ChartPlacement.h"
 #include "DocumentFiles.h"
 
 namespace vyn::app {
@@ -20,6 +21,8 @@ struct DocumentJob {
     FileFormat outputFormat = FileFormat::Json;
     bool inPlace = false;
     std::string select; // CSS selectors of the SVG elements to select; empty: none
+    Placement placement = Placement::Beside;
+    std::optional<int> artboard; // the active artboard, from 1; none: the document's own
 };
 
 struct Options {

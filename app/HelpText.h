@@ -30,6 +30,17 @@ a line) and writes the document with its chart.
                         tick "Selection", so that only they are examined.
                         An SVG file holds no selection: without --select
                         (or --selection) "Selection" is cleared.
+  --place beside|artboard
+                        Where the chart goes. beside (the default): on a
+                        page of its own right of the artwork, which the
+                        output's root grows to cover (an SVG file keeps a
+                        record of its first size, so that a later run gives
+                        the same bytes). artboard: at the active artboard's
+                        corner, as the drawing application puts it; rows
+                        that run past the artboard are counted in a
+                        warning.
+  --artboard N          Build the chart for artboard N (from 1) of a
+                        document with several, instead of its active one.
   Files are written whole or not at all, and only when the build succeeded:
   after an alert, a refused setting or --cancel nothing is written.
 

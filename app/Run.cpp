@@ -128,11 +128,23 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
                    std::ostream &out, std::ostream &err) {
     // Each build makes a new chart group; the one there before is no chart
     // of this run.
-    const ArtId earlierChart = chartGroup(*host.documents().current());
+    Document &open = *host.documents().current();
+    const ArtId earlierChart = chartGroup(open);
+    const DocumentJob &job = *options.document;
+    if (job.artboard) {
+        if (std::size_t(*job.artboard) > open.artboards.size()) {
+            err << "vyncolors: --artboard " << *job.artboard << ": the document has "
+                << open.artboards.size() << (open.artboards.size() == 1 ? " artboard" : " artboards") << "\n";
+            return Outcome::BadUsage;
+        }
+        open.activeArtboard = *job.artboard - 1;
+    }
+    const PlacementBefore placement = prepareChartPlacement(open, job.placement);
     const SettingsOutcome settings = [&] {
         auto stopwatch = timings.time("build");
         return runSettings(host, options, err);
     }();
+    finishChartPlacement(*host.documents().current(), placement);
     if (!settings.pressedOK) return settings.outcome;
     const Document &document = *host.documents().current();
     std::vector<ChartRow> rows;
@@ -141,6 +153,12 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
         printRowsJson(document, rows, {settings.choices.selection, settings.choices.tints}, out);
     else
         printRowLabels(rows, out);
+    if (job.placement == Placement::Artboard && !rows.empty()) {
+        const RowsOutside outside = rowsOutsideArtboard(document);
+        if (outside.outside > 0)
+            err << "vyncolors: warning: " << (outside.below > 0 ? outside.below : outside.outside) << " of "
+                << rows.size() << " rows lie " << (outside.below > 0 ? "below" : "outside") << " the artboard\n";
+    }
     if (settings.outcome != Outcome::Done) return settings.outcome;
     if (settings.buildRefused) return Outcome::PluginRefused;
     auto stopwatch = timings.time("write");

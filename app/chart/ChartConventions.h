@@ -33,7 +33,8 @@ inline host::svg::SvgChartMarks svgChartMarks() {
     return {.layerTitle = kChartLayerTitle,
             .tagNamespace = kChartNamespace,
             .tagPrefix = kChartNamespacePrefix,
-            .tagAttributePrefix = kChartTagAttributePrefix};
+            .tagAttributePrefix = kChartTagAttributePrefix,
+            .ownTag = kChartTag};
 }
 
 } // namespace vyn::app

@@ -13,12 +13,19 @@ namespace {
 // PNG pictures have two pixels per point.
 constexpr double kPngPixelsPerPoint = 2.0;
 
+// Every artboard: the artwork's and the chart's when the chart has a page of
+// its own.
 Rect pictureBounds(const Document &document) {
     const auto &boards = document.artboards;
     if (boards.empty()) return Document::emptyA4().artboards.front().bounds;
-    const auto active =
-        static_cast<std::size_t>(std::clamp(document.activeArtboard, 0, int(boards.size()) - 1));
-    return boards[active].bounds;
+    Rect all = boards.front().bounds;
+    for (const Artboard &board : boards) {
+        all.left = std::min(all.left, board.bounds.left);
+        all.right = std::max(all.right, board.bounds.right);
+        all.top = std::max(all.top, board.bounds.top);
+        all.bottom = std::min(all.bottom, board.bounds.bottom);
+    }
+    return all;
 }
 
 } // namespace
@@ -50,9 +57,15 @@ std::string documentSvg(const Document &document) {
         paints.writeDefinitions(svg, writing.indentUnit, writing.indentUnit, "\n");
         svg += "</defs>\n";
     }
-    // The paper.
-    svg += "<rect x=\"" + svgNumber(page.left) + "\" y=\"" + svgNumber(-double(page.top)) + "\" width=\"" +
-           svgNumber(width) + "\" height=\"" + svgNumber(height) + "\" fill=\"#ffffff\"/>\n";
+    // The paper, one sheet per artboard.
+    const std::vector<Artboard> sheets =
+        document.artboards.empty() ? Document::emptyA4().artboards : document.artboards;
+    for (const Artboard &sheet : sheets) {
+        const Rect &b = sheet.bounds;
+        svg += "<rect x=\"" + svgNumber(b.left) + "\" y=\"" + svgNumber(-double(b.top)) + "\" width=\"" +
+               svgNumber(std::max(0.0, double(b.right) - b.left)) + "\" height=\"" +
+               svgNumber(std::max(0.0, double(b.top) - b.bottom)) + "\" fill=\"#ffffff\"/>\n";
+    }
     return svg + layers + "</svg>\n";
 }
 

@@ -74,6 +74,10 @@ class SvgBuilder {
     void walkTop();
     void makeLayer(pugi::xml_node element, const ComputedStyle &rootStyle, bool selectedAbove);
     bool isEarlierChart(pugi::xml_node element, std::string_view title) const;
+    std::string layerTitle(pugi::xml_node element) const;
+    // The root's size before any run grew it: an earlier chart layer's
+    // record of it, else the root's own attributes.
+    void readFirstRootSize();
 
     void walk(pugi::xml_node element, const WalkState &above) { walk(element, elementType(element), above); }
     void walk(pugi::xml_node element, const ElementType &type, const WalkState &above);

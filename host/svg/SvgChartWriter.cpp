@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "files/AtomicFile.h"
@@ -95,12 +97,117 @@ std::string idPrefix(const SvgSource &source) {
     }
 }
 
+// The root's size the document asks for: its artboards together, when
+// they reach past the page the file first had (a page added beside it for
+// the chart); then the pages beyond the first get white paper in the chart
+// layer, and the layer records the first size, so that the next run reads
+// the file at that size and gives the same bytes.
+struct RootChange {
+    bool grown = false;
+    Rect all;                // the artboards together
+    std::vector<Rect> pages; // the artboards that are not the first page
+};
+
+bool near(float a, float b) { return std::fabs(double(a) - b) < 1e-3; }
+
+RootChange rootChange(const SvgSource &source, const Document &document) {
+    RootChange change;
+    const SvgRootSize &first = source.rootSize;
+    // A source that knows no root start tag (made by hand) keeps its size.
+    if (document.artboards.empty() || first.attributesAt == 0) return change;
+    Rect all = document.artboards.front().bounds;
+    for (const Artboard &board : document.artboards) {
+        all.left = std::min(all.left, board.bounds.left);
+        all.right = std::max(all.right, board.bounds.right);
+        all.top = std::max(all.top, board.bounds.top);
+        all.bottom = std::min(all.bottom, board.bounds.bottom);
+        const Rect &b = board.bounds;
+        if (!(near(b.left, first.left) && near(b.top, first.top) && near(b.right, first.right) &&
+              near(b.bottom, first.bottom)))
+            change.pages.push_back(b);
+    }
+    change.all = all;
+    change.grown = all.left < first.left - 1e-3f || all.top > first.top + 1e-3f ||
+                   all.right > first.right + 1e-3f || all.bottom < first.bottom - 1e-3f;
+    if (!change.grown) change.pages.clear();
+    return change;
+}
+
+// A length as the file wrote it ("210mm", "595.3", "100%"), scaled by
+// `factor` in its own unit; a percentage or what does not start with a
+// number stays as it is.
+std::string scaledLength(const std::string &text, double factor) {
+    std::size_t end = 0;
+    double value = 0;
+    try {
+        value = std::stod(text, &end);
+    } catch (const std::exception &) {
+        return text;
+    }
+    const std::string unit = text.substr(end);
+    if (unit.find('%') != std::string::npos || !std::isfinite(value)) return text;
+    return svgNumber(value * factor) + unit;
+}
+
+// The splices that set the root's viewBox, width and height to `values`
+// (none: the attribute is absent).
+void setRootSize(const SvgSource &source, const std::optional<std::string> (&values)[3],
+                 std::vector<Splice> &out) {
+    const SvgRootSize &size = source.rootSize;
+    const char *names[3] = {"viewBox", "width", "height"};
+    const std::optional<ByteSpan> spans[3] = {size.viewBoxValue, size.widthValue, size.heightValue};
+    std::string inserted;
+    for (int i = 0; i < 3; ++i) {
+        if (spans[i]) {
+            const ByteSpan value = *spans[i];
+            if (values[i]) {
+                out.push_back({value.begin, value.end, {xmlEscaped(*values[i], true)}});
+                continue;
+            }
+            // Absent at first: an attribute a run put right after the name goes again.
+            const std::string written = std::string(" ") + names[i] + "=\"";
+            if (value.begin >= written.size() && value.begin - written.size() >= size.attributesAt &&
+                source.bytes.compare(value.begin - written.size(), written.size(), written) == 0)
+                out.push_back({value.begin - written.size(), value.end + 1, {}});
+            continue;
+        }
+        if (values[i]) inserted += std::string(" ") + names[i] + "=\"" + xmlEscaped(*values[i], true) + "\"";
+    }
+    if (!inserted.empty()) out.push_back({size.attributesAt, size.attributesAt, {inserted}});
+}
+
+void rootSizeSplices(const SvgSource &source, const RootChange &change, std::vector<Splice> &out) {
+    const SvgRootSize &first = source.rootSize;
+    if (!change.grown) {
+        // Back to the first size, where an earlier run grew it.
+        if (first.recorded) setRootSize(source, {first.viewBox, first.width, first.height}, out);
+        return;
+    }
+    const Rect &all = change.all;
+    const double width = double(all.right) - all.left, height = double(all.top) - all.bottom;
+    const double firstWidth = double(first.right) - first.left,
+                 firstHeight = double(first.top) - first.bottom;
+    const std::string viewBox = svgNumber(all.left) + " " + svgNumber(-double(all.top)) + " " +
+                                svgNumber(width) + " " + svgNumber(height);
+    // Without a viewBox the width and height were the user units; they now
+    // come from the viewBox, so the page keeps its scale.
+    const std::optional<std::string> w = first.width && firstWidth > 0
+                                             ? std::optional(scaledLength(*first.width, width / firstWidth))
+                                         : first.viewBox ? std::nullopt
+                                                         : std::optional(svgNumber(width));
+    const std::optional<std::string> h =
+        first.height && firstHeight > 0 ? std::optional(scaledLength(*first.height, height / firstHeight))
+        : first.viewBox                 ? std::nullopt
+                                        : std::optional(svgNumber(height));
+    setRootSize(source, {viewBox, w, h}, out);
+}
+
 // The chart layer's element, its first line without indentation and its
 // last line without a line break; every other line starts with `indent`.
 // `lead` and `trail` go before and after it.
 std::vector<std::string> chartLayerElement(const SvgSource &source, const Document &document,
-                                           const Layer &layer, const std::string &indent, std::string lead,
-                                           std::string trail) {
+                                           const Layer &layer, const RootChange &root,
+                                           const std::string &indent, std::string lead, std::string trail) {
     const std::string prefix = idPrefix(source);
     PaintServers paints(document, prefix, &source.paintServers);
     SvgArtWriting writing{.paints = paints,
@@ -116,18 +223,46 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
     std::string rest;
     writeLayerArt(document, layer, rest, inner, writing);
     art.push_back(std::move(rest));
+    // The white paper of the pages beside the file's own, under the chart.
+    std::string ground;
+    const std::string tagPrefix = tagAttributePrefix(source.chart);
+    for (const Rect &page : root.pages) {
+        ground += inner + "<rect";
+        appendNumberAttribute(ground, "x", page.left);
+        appendNumberAttribute(ground, "y", -double(page.top));
+        appendNumberAttribute(ground, "width", std::max(0.0, double(page.right) - page.left));
+        appendNumberAttribute(ground, "height", std::max(0.0, double(page.top) - page.bottom));
+        appendAttribute(ground, "style",
+                        "fill:#ffffff !important;stroke:none !important;display:inline !important;"
+                        "visibility:visible !important;opacity:1 !important");
+        if (!tagPrefix.empty() && !source.chart.ownTag.empty()) {
+            appendAttribute(ground, tagPrefix + source.chart.ownTag, "ground");
+            writing.usedTags = true;
+        }
+        ground += "/>" + source.newline;
+    }
+    if (!ground.empty()) art.insert(art.begin(), std::move(ground));
     const bool noArt = std::all_of(art.begin(), art.end(), [](const std::string &s) { return s.empty(); });
 
     // The namespaces are known once the art and the layer's own marks are
     // written.
-    const std::string attributes = layerAttributes(document, layer, writing);
+    std::string attributes = layerAttributes(document, layer, writing);
+    if (root.grown && !source.chart.tagPrefix.empty() && !source.chart.tagNamespace.empty()) {
+        const SvgRootSize &first = source.rootSize;
+        const std::string p = source.chart.tagPrefix + ":";
+        appendAttribute(attributes, p + "root-viewBox", xmlEscaped(first.viewBox.value_or(""), true));
+        appendAttribute(attributes, p + "root-width", xmlEscaped(first.width.value_or(""), true));
+        appendAttribute(attributes, p + "root-height", xmlEscaped(first.height.value_or(""), true));
+        writing.usedTags = true;
+    }
     std::string start = std::move(lead);
     start += "<g xmlns:inkscape=\"";
     start += kInkscapeNamespace;
     start += '"';
     if (writing.usedSodipodi) appendAttribute(start, "xmlns:sodipodi", kSodipodiNamespace);
     if (paints.usedXlink()) appendAttribute(start, "xmlns:xlink", kXlinkNamespace);
-    if (writing.usedTags) appendAttribute(start, "xmlns:" + source.chart.tagPrefix, source.chart.tagNamespace);
+    if (writing.usedTags)
+        appendAttribute(start, "xmlns:" + source.chart.tagPrefix, source.chart.tagNamespace);
     start += attributes;
     appendAttribute(start, "id", prefix + "chart");
     if (noArt && paints.empty()) return {start + "/>" + trail};
@@ -146,22 +281,24 @@ std::vector<std::string> chartLayerElement(const SvgSource &source, const Docume
 }
 
 // The new chart layer, where the old one stood or as the root's last child.
-Splice chartLayerSplice(const SvgSource &source, const Document &document, const Layer &layer) {
+Splice chartLayerSplice(const SvgSource &source, const Document &document, const Layer &layer,
+                        const RootChange &root) {
     const std::string &bytes = source.bytes;
     if (source.chartLayer) {
         const ByteSpan old = *source.chartLayer;
         const std::size_t start = lineStart(bytes, old.begin);
         const std::string indent =
             blank(bytes, start, old.begin) ? bytes.substr(start, old.begin - start) : source.indent;
-        return {old.begin, old.end, chartLayerElement(source, document, layer, indent, "", "")};
+        return {old.begin, old.end, chartLayerElement(source, document, layer, root, indent, "", "")};
     }
     const std::size_t end = std::min(source.rootEndTag, bytes.size());
     const std::size_t start = lineStart(bytes, end);
     if (blank(bytes, start, end))
-        return {start, start,
-                chartLayerElement(source, document, layer, source.indent, source.indent, source.newline)};
+        return {
+            start, start,
+            chartLayerElement(source, document, layer, root, source.indent, source.indent, source.newline)};
     return {end, end,
-            chartLayerElement(source, document, layer, source.indent, source.newline + source.indent,
+            chartLayerElement(source, document, layer, root, source.indent, source.newline + source.indent,
                               source.newline)};
 }
 
@@ -178,8 +315,11 @@ void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSi
         splices.push_back(cut(bytes, element.span));
     }
     const bool oldChart = source.chartLayer && within(*source.chartLayer);
-    if (const Layer *layer = chartLayerOf(document, source.chart))
-        splices.push_back(chartLayerSplice(source, document, *layer));
+    const Layer *layer = chartLayerOf(document, source.chart);
+    RootChange root = layer ? rootChange(source, document) : RootChange{};
+    rootSizeSplices(source, root, splices);
+    if (layer)
+        splices.push_back(chartLayerSplice(source, document, *layer, root));
     else if (oldChart)
         splices.push_back(cut(bytes, *source.chartLayer));
 

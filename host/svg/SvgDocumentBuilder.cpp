@@ -73,17 +73,19 @@ void SvgBuilder::survey() {
 }
 
 void SvgBuilder::readArtboard() {
-    const pugi::xml_node root = parsed_.root;
+    readFirstRootSize();
+    const SvgRootSize &first = built_.rootSize;
     Rect bounds;
     std::optional<std::array<double, 4>> viewBox;
-    if (const pugi::xml_attribute a = root.attribute("viewBox")) {
-        viewBox = parseViewBox(a.value());
+    if (first.viewBox) {
+        viewBox = parseViewBox(*first.viewBox);
         if (!viewBox)
-            diagnostics_.warn(WarningKind::Value, offsetOf(a.value()),
+            diagnostics_.warn(WarningKind::Value,
+                              first.recorded ? offsetOf(parsed_.root) : offsetOf(parsed_.root.attribute("viewBox").value()),
                               "the viewBox is not four numbers with a positive size; it is ignored");
     }
-    auto size = [&](const char *name, double fallback) {
-        const std::string_view text = trimmed(root.attribute(name).value());
+    auto size = [&](const std::optional<std::string> &given, double fallback) {
+        const std::string_view text = trimmed(given ? std::string_view(*given) : std::string_view());
         if (text.empty() || text.back() == '%') return fallback;
         const auto v = parseLength(text);
         return v && *v > 0 ? *v : fallback;
@@ -97,10 +99,14 @@ void SvgBuilder::readArtboard() {
     } else {
         // Without a viewBox, user units are CSS pixels and the size is the
         // width and height; a browser's default size when they are absent.
-        viewportWidth_ = size("width", 300);
-        viewportHeight_ = size("height", 150);
+        viewportWidth_ = size(first.width, 300);
+        viewportHeight_ = size(first.height, 150);
         bounds = {0, 0, static_cast<float>(viewportWidth_), static_cast<float>(-viewportHeight_)};
     }
+    built_.rootSize.left = bounds.left;
+    built_.rootSize.top = bounds.top;
+    built_.rootSize.right = bounds.right;
+    built_.rootSize.bottom = bounds.bottom;
     viewportSize_ = std::hypot(viewportWidth_, viewportHeight_) / std::sqrt(2.0);
     document_.artboards.push_back({"Artboard 1", bounds});
     document_.colorModel = ColorModel::RGB;

@@ -30,6 +30,7 @@ struct BuiltSvg {
     std::vector<ArtId> elementArt; // the elements' art (SvgSource::art)
     std::optional<ByteSpan> chartLayer;
     PaintServerElements paintServers; // SvgSource::paintServers
+    SvgRootSize rootSize;             // the first size and its artboard (the reader adds where it stands)
     std::size_t selected = 0;
 };
 

@@ -17,6 +17,28 @@ constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
 
 // The offset of the root's end tag: its last '<', or its "/>" when it has
 // no end tag.
+// Where the root's size attributes' values stand in the file's bytes (the
+// parser's copy has its closing quotes overwritten, so they are found in the
+// file itself), and where an absent one would go.
+void rootSizeSpans(SvgRootSize &size, pugi::xml_node root, const char *buffer, std::string_view text,
+                   std::size_t rootAt) {
+    auto value = [&](const char *name) -> std::optional<ByteSpan> {
+        const pugi::xml_attribute a = root.attribute(name);
+        if (!a) return std::nullopt;
+        const std::size_t begin = static_cast<std::size_t>(a.value() - buffer);
+        if (begin == 0 || begin > text.size()) return std::nullopt;
+        const char quote = text[begin - 1];
+        if (quote != '"' && quote != '\'') return std::nullopt;
+        const std::size_t end = text.find(quote, begin);
+        if (end == std::string_view::npos) return std::nullopt;
+        return ByteSpan{begin, end};
+    };
+    size.viewBoxValue = value("viewBox");
+    size.widthValue = value("width");
+    size.heightValue = value("height");
+    size.attributesAt = rootAt + 1 + std::string_view(root.name()).size();
+}
+
 std::size_t rootEndTag(std::string_view text, ByteSpan root) {
     if (root.end >= 2 && text.substr(root.end - 2, 2) == "/>") return root.end - 2;
     const std::size_t at = text.rfind('<', root.end - 1);
@@ -78,7 +100,10 @@ void readText(SvgDocumentRead &read, std::string_view name, const SvgReadOptions
     read.source.chart = options.chart;
     read.source.chartLayer = built.chartLayer;
     read.source.paintServers = std::move(built.paintServers);
-    read.source.rootEndTag = rootEndTag(text, spans.at(static_cast<std::size_t>(root.offset_debug() - 1)));
+    const std::size_t rootAt = static_cast<std::size_t>(root.offset_debug() - 1);
+    read.source.rootEndTag = rootEndTag(text, spans.at(rootAt));
+    read.source.rootSize = std::move(built.rootSize);
+    rootSizeSpans(read.source.rootSize, root, buffer.data(), text, rootAt);
     read.source.newline = lineEnding(text);
     read.source.indent = indentation(text, spans);
     read.warnings = diagnostics.takeWarnings();

@@ -29,15 +29,50 @@ bool SvgBuilder::isEarlierChart(pugi::xml_node element, std::string_view title) 
     return false;
 }
 
+std::string SvgBuilder::layerTitle(pugi::xml_node element) const {
+    const bool inkscapeLayer = std::string_view(element.attribute("inkscape:groupmode").value()) == "layer";
+    std::string_view title = element.attribute(inkscapeLayer ? "inkscape:label" : "id").value();
+    if (title.empty()) title = element.attribute(inkscapeLayer ? "id" : "inkscape:label").value();
+    return title.empty() ? "Layer " + std::to_string(document_.layers().size() + 1) : std::string(title);
+}
+
+void SvgBuilder::readFirstRootSize() {
+    SvgRootSize &size = built_.rootSize;
+    auto own = [&](const char *name) -> std::optional<std::string> {
+        const pugi::xml_attribute a = parsed_.root.attribute(name);
+        return a ? std::optional<std::string>(a.value()) : std::nullopt;
+    };
+    size.viewBox = own("viewBox");
+    size.width = own("width");
+    size.height = own("height");
+    if (tagPrefixes_.empty()) return;
+    for (pugi::xml_node child = parsed_.root.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element || elementType(child).kind != ElementKind::Group) continue;
+        if (!isEarlierChart(child, layerTitle(child))) continue;
+        // The record: PREFIX:root-viewBox and so on, empty for an attribute
+        // the root did not have.
+        for (const std::string_view prefix : tagPrefixes_) {
+            const std::string p(prefix);
+            if (!child.attribute((p + ":root-viewBox").c_str())) continue;
+            auto recorded = [&](const char *name) -> std::optional<std::string> {
+                const std::string_view v = child.attribute((p + ":" + name).c_str()).value();
+                return v.empty() ? std::nullopt : std::optional<std::string>(v);
+            };
+            size.viewBox = recorded("root-viewBox");
+            size.width = recorded("root-width");
+            size.height = recorded("root-height");
+            size.recorded = true;
+            return;
+        }
+        return;
+    }
+}
+
 void SvgBuilder::makeLayer(pugi::xml_node element, const ComputedStyle &rootStyle, bool selectedAbove) {
     const SpecifiedStyle specified = styles_.specified(element);
     const ComputedStyle style = styles_.compute(specified, rootStyle, viewportSize_);
     tally(specified);
-    const bool inkscapeLayer = std::string_view(element.attribute("inkscape:groupmode").value()) == "layer";
-    std::string_view title = element.attribute(inkscapeLayer ? "inkscape:label" : "id").value();
-    if (title.empty()) title = element.attribute(inkscapeLayer ? "id" : "inkscape:label").value();
-    std::string name =
-        title.empty() ? "Layer " + std::to_string(document_.layers().size() + 1) : std::string(title);
+    std::string name = layerTitle(element);
     const bool chart = isEarlierChart(element, name);
     Layer &layer = document_.insertLayer(0, std::move(name));
     layer.visible = !style.displayNone;

@@ -21,6 +21,12 @@
 
 namespace vyn::host::svg {
 
+// Half-open byte range [begin, end) of the decompressed file.
+struct ByteSpan {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
 // How a program marks its own layer (the chart) in the files it writes, so
 // that a later run finds it again: the reader takes the first top-level
 // layer with this title, or one that declares or uses the tag namespace, as
@@ -34,12 +40,20 @@ struct SvgChartMarks {
     std::string tagNamespace;       // a URI
     std::string tagPrefix;          // the prefix written for the namespace
     std::string tagAttributePrefix; // what comes before the tag's name
+    std::string ownTag;             // the tag on the program's own art (the page's ground)
 };
 
-// Half-open byte range [begin, end) of the decompressed file.
-struct ByteSpan {
-    std::size_t begin = 0;
-    std::size_t end = 0;
+// The root's size: its viewBox, width and height attributes as the file
+// stood before any run grew it to hold a chart beside the drawing (each the
+// attribute's text; none where it is absent), and where the attributes
+// stand now, so that the writer can set them anew.
+struct SvgRootSize {
+    std::optional<std::string> viewBox, width, height; // as the file first had them
+    bool recorded = false; // taken from an earlier chart layer's record, not the root
+    std::optional<ByteSpan> viewBoxValue, widthValue, heightValue; // the values' bytes now
+    std::size_t attributesAt = 0; // where an absent attribute goes: right after the root's name
+    // The artboard the first size gives, in document coordinates (y up).
+    float left = 0, top = 0, right = 0, bottom = 0;
 };
 
 // One element of the file that became art. An element may become several
@@ -62,6 +76,7 @@ struct SvgSource {
     std::optional<ByteSpan> chartLayer;  // an earlier run's chart layer, whole
     PaintServerElements paintServers;    // the file's gradients and patterns the document holds
     std::size_t rootEndTag = 0;          // offset of the root's "</svg>"
+    SvgRootSize rootSize;
     std::string newline = "\n";          // the file's own line ending
     std::string indent = "  ";           // one level of the file's indentation
 

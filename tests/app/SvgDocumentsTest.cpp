@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "CommandLine.h"
+#include "chart/ChartPlacement.h"
 #include "chart/ChartRows.h"
 #include "svg/SvgDocumentReader.h"
 #include "app/InProcessRun.h"
@@ -85,13 +86,13 @@ TEST_F(SvgDocuments, EachFixtureGivesItsRows) {
     }
 }
 
-// The output is the input with one block added before the root's end tag:
-// the chart layer. A second run over the output replaces that layer, and
-// gives the same bytes.
+// Placed on the drawing's artboard, the output is the input with one block
+// added before the root's end tag: the chart layer. A second run over the
+// output replaces that layer, and gives the same bytes.
 TEST_F(SvgDocuments, OnlyTheChartIsAddedAndASecondRunReplacesIt) {
     const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
     const std::string original = vyn::test::readFile(input);
-    Outcome first = run({input.string()});
+    Outcome first = run({input.string(), "--place", "artboard"});
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(vyn::test::readFile(input), original) << "the input is left alone";
     const std::string once = vyn::test::readFile(folder / "poster-colors.svg");
@@ -105,7 +106,7 @@ TEST_F(SvgDocuments, OnlyTheChartIsAddedAndASecondRunReplacesIt) {
     EXPECT_NE(added.find(R"(vyn:tag-VYNCOL="jj")"), std::string::npos);
 
     const fs::path again = copy(folder / "poster-colors.svg", "again.svg");
-    Outcome second = run({again.string(), "--in-place"});
+    Outcome second = run({again.string(), "--in-place", "--place", "artboard"});
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.out, first.out) << "the old chart's boxes are no paints of the drawing";
     EXPECT_EQ(vyn::test::readFile(again), once);
@@ -150,6 +151,38 @@ TEST_F(SvgDocuments, TheFilesStyleSheetNeitherRestylesNorHidesTheChart) {
     EXPECT_EQ(vyn::test::readFile(output), once) << "a run on the output gives the same bytes";
 }
 
+// Beside the artwork (the default), the root grows to cover the artwork and
+// the chart's page, in the file's own units, and the chart layer records
+// the first size: a second run gives the same bytes, and a run placed on
+// the artboard gives back the first size.
+TEST_F(SvgDocuments, BesideTheArtworkTheRootCoversBothAndASecondRunRestoresItFirst) {
+    const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
+    ASSERT_EQ(run({input.string(), "-o", (folder / "beside.svg").string()}).status, 0);
+    const std::string beside = vyn::test::readFile(folder / "beside.svg");
+    host::svg::SvgDocumentRead read =
+        host::svg::readSvgDocumentFile(folder / "beside.svg", {.select = "", .chart = svgChartMarks()});
+    ASSERT_TRUE(read.document) << read.errorMessage();
+    EXPECT_EQ(read.source.rootSize.viewBox, "0 0 595.28 841.89") << "the first size, from the record";
+    EXPECT_EQ(read.source.rootSize.width, "210mm");
+    const std::size_t root = beside.find("<svg");
+    const std::string rootTag = beside.substr(root, beside.find('>', root) - root);
+    EXPECT_NE(rootTag.find(R"(height="297mm")"), std::string::npos) << rootTag;
+    EXPECT_EQ(rootTag.find(R"(width="210mm")"), std::string::npos) << "wider, in mm still: " << rootTag;
+    EXPECT_NE(rootTag.find("mm\""), std::string::npos) << rootTag;
+    const std::optional<host::Rect> chart = chartBounds(*read.document);
+    ASSERT_TRUE(chart);
+    EXPECT_GE(chart->left, 595.28f) << "the chart lies right of the artwork";
+    EXPECT_NE(beside.find(R"(vyn:tag-VYNCOL="ground")"), std::string::npos) << "the chart's page is white";
+
+    ASSERT_EQ(run({(folder / "beside.svg").string(), "-o", (folder / "again.svg").string()}).status, 0);
+    EXPECT_EQ(vyn::test::readFile(folder / "again.svg"), beside);
+    ASSERT_EQ(run({(folder / "beside.svg").string(), "--place", "artboard", "-o", (folder / "back.svg").string()})
+                  .status,
+              0);
+    ASSERT_EQ(run({input.string(), "--place", "artboard", "-o", (folder / "plain.svg").string()}).status, 0);
+    EXPECT_EQ(vyn::test::readFile(folder / "back.svg"), vyn::test::readFile(folder / "plain.svg"));
+}
+
 TEST_F(SvgDocuments, ASelectorChartsOnlyWhatItSelects) {
     const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
     Outcome o = run({input.string(), "--select", ".sail", "-o", (folder / "out.svg").string()});
@@ -175,7 +208,7 @@ TEST_F(SvgDocuments, ACompressedDrawingIsWrittenBackCompressed) {
     gzFile out = gzopen((folder / "poster.svgz").c_str(), "wb");
     gzwrite(out, original.data(), static_cast<unsigned>(original.size()));
     gzclose(out);
-    Outcome o = run({(folder / "poster.svgz").string()});
+    Outcome o = run({(folder / "poster.svgz").string(), "--place", "artboard"});
     ASSERT_EQ(o.status, 0) << o.err;
     const std::string written = gunzip(folder / "poster-colors.svgz");
     EXPECT_TRUE(written.starts_with(original.substr(0, original.rfind("</svg>"))));
