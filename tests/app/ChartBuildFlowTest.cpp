@@ -106,6 +106,26 @@ TEST_F(ChartBuildFlow, RunsOverARunsOutputKeepOneChartGroup) {
     EXPECT_EQ(chartRows(*written.document).size(), 2u);
 }
 
+// Placed on a small artboard, rows past its bottom are counted in a warning;
+// an artboard the document does not have is refused before anything runs.
+TEST_F(ChartBuildFlow, OnTheArtboardRowsPastItAreCountedAndAMissingArtboardIsRefused) {
+    const std::string small = R"({"format": "vyncolors-document", "version": 1,
+      "artboards": [{"name": "Icon", "bounds": [0, 16, 16, 0]}],
+      "layers": [{"title": "Art", "art": [)" +
+                              square(R"({"gray": 0.5})") + "," + square(R"({"rgb": [1, 0, 0]})") + "]}]}";
+    Outcome o = run(small, {"-o", output.string(), "--place", "artboard"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.err.find("warning: 2 of 2 rows lie below the artboard"), std::string::npos) << o.err;
+    o = run(small, {"-o", output.string()});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err.find("lie below"), std::string::npos) << "beside, the chart has its own page: " << o.err;
+    std::ofstream(output, std::ios::trunc) << "old";
+    o = run(small, {"-o", output.string(), "--artboard", "2"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("--artboard 2: the document has 1 artboard"), std::string::npos) << o.err;
+    EXPECT_EQ(vyn::test::readFile(output), "old") << "nothing written";
+}
+
 TEST_F(ChartBuildFlow, AnAlertOrABeepStopsTheBuildWithOneAndNothingIsWritten) {
     struct Case {
         const char *name;

@@ -92,6 +92,10 @@ TEST(OptionParsing, BadValuesAreRefusedNamingTheOption) {
         {{"--gap"}, "--gap"},
         {{"--gap", "1", "--gap", "2"}, "--gap"},
         {{"--no-cancel"}, "--no-cancel"},
+        {{"d.svg", "--place", "left"}, "--place: \"left\" is neither beside nor artboard"},
+        {{"--place", "beside"}, "--place needs an INPUT document"},
+        {{"d.svg", "--artboard", "0"}, "--artboard: artboards are numbered from 1"},
+        {{"d.svg", "--artboard", "two"}, "--artboard"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.front());
