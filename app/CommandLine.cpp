@@ -68,6 +68,7 @@ std::variant<std::filesystem::path, std::string> readPictureName(const char *opt
 struct Given {
     std::optional<std::string> input, output, select, place;
     std::optional<int> artboard;
+    std::optional<double> dpi;
     bool inPlace = false;
     std::optional<std::string> renderAbout, renderDialog, prefs, font;
     std::array<std::optional<std::string>, kFields> fields;
@@ -86,6 +87,7 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_option("--select", given.select)->type_name("SELECTOR");
     cli.add_option("--place", given.place)->type_name("beside|artboard");
     cli.add_option("--artboard", given.artboard)->type_name("N");
+    cli.add_option("--dpi", given.dpi)->type_name("N");
     cli.add_flag("--menus", options.menus);
     cli.add_flag("--trace", options.trace);
     cli.add_flag("--timings", options.timings);
@@ -166,6 +168,7 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (given.select) return "--select needs an INPUT document";
         if (given.place) return "--place needs an INPUT document";
         if (given.artboard) return "--artboard needs an INPUT document";
+        if (given.dpi) return "--dpi needs an INPUT document";
         if (options.json) return "--json needs an INPUT document";
         return std::nullopt;
     }
@@ -200,7 +203,12 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (*given.artboard < 1) return "--artboard: artboards are numbered from 1";
         job.artboard = *given.artboard;
     }
+    if (given.dpi) {
+        if (!(*given.dpi > 0 && *given.dpi <= 10000)) return "--dpi: give a resolution above 0 and up to 10000";
+        job.dpi = *given.dpi;
+    }
     if (auto why = settleOutput(given, job)) return why;
+    if (given.dpi && job.outputFormat != FileFormat::Png) return "--dpi: only a .png output has a resolution";
     options.document = std::move(job);
     return std::nullopt;
 }

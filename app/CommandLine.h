@@ -23,6 +23,7 @@ struct DocumentJob {
     std::string select; // CSS selectors of the SVG elements to select; empty: none
     Placement placement = Placement::Beside;
     std::optional<int> artboard; // the active artboard, from 1; none: the document's own
+    double dpi = 144;            // a PNG output's resolution: pixels per inch of the page
 };
 
 struct Options {

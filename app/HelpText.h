@@ -41,6 +41,12 @@ a line) and writes the document with its chart.
                         warning.
   --artboard N          Build the chart for artboard N (from 1) of a
                         document with several, instead of its active one.
+  --dpi N               A .png output's resolution, in pixels an inch of the
+                        page (default 144: two pixels a point). An SVG
+                        input is drawn as the SVG it would be written as,
+                        by librsvg; a JSON document as the host draws it.
+                        A picture past 16384 pixels a side or 200
+                        megapixels is refused, not drawn.
   Files are written whole or not at all, and only when the build succeeded:
   after an alert, a refused setting or --cancel nothing is written.
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "document/JsonDocumentWriter.h"
+#include "picture/Picture.h"
 #include "render/DocumentPicture.h"
 #include "svg/SvgChartWriter.h"
 
@@ -23,7 +24,14 @@ std::optional<std::string> writeOutput(const host::Document &document, const hos
             failure = svg ? host::svg::writeSvgWithChart(*svg, document, job.output)
                           : host::writeDocumentPicture(document, job.output);
             break;
-        case FileFormat::Png: failure = host::writeDocumentPicture(document, job.output); break;
+        case FileFormat::Png:
+            // An SVG input is drawn as the file it would be written as, by
+            // librsvg (96 CSS pixels an inch), so that it looks as in a
+            // browser; a JSON document exists only in the model (one user
+            // unit a point).
+            failure = svg ? host::writePicture(host::svg::svgWithChart(*svg, document), job.output, job.dpi / 96)
+                          : host::writeDocumentPicture(document, job.output, job.dpi / 72);
+            break;
         }
         if (failure) return failure->message(job.output);
         return std::nullopt;

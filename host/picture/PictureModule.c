@@ -45,9 +45,24 @@ static char *sentence(const char *what, GError *error) {
     return text;
 }
 
+/* The biggest picture drawn: past it a picture is refused, not drawn (a
+ * mistaken scale would otherwise ask for gigabytes). */
+#define kMaxPictureSide 16384.0
+#define kMaxPicturePixels 200e6
+
 static int drawn(RsvgHandle *handle, double width, double height, double scale, unsigned char **png,
                  size_t *pngLength, char **error) {
-    const int pw = (int)ceil(width * scale), ph = (int)ceil(height * scale);
+    const double fw = ceil(width * scale), fh = ceil(height * scale);
+    if (!(fw <= kMaxPictureSide && fh <= kMaxPictureSide && fw * fh <= kMaxPicturePixels)) {
+        char text[200];
+        snprintf(text, sizeof text,
+                 "the picture would be %.0f x %.0f pixels, past the limit of %.0f pixels a side and %.0f "
+                 "megapixels; draw it smaller",
+                 fw, fh, kMaxPictureSide, kMaxPicturePixels / 1e6);
+        *error = sentence(text, NULL);
+        return 0;
+    }
+    const int pw = (int)fw, ph = (int)fh;
     cairo_surface_t *surface =
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pw > 1 ? pw : 1, ph > 1 ? ph : 1);
     cairo_t *cr = cairo_create(surface);
@@ -85,7 +100,21 @@ static int svgToPng(const char *svg, size_t length, double scale, unsigned char 
     }
     double width = 0, height = 0;
     int done = 0;
-    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height))
+    rsvg_handle_set_dpi(handle, 96);
+    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height)) {
+        /* No absolute width and height (a file with only a viewBox, or
+         * percentages): the viewBox's size in user units, as a browser
+         * shows a standalone file. */
+        gboolean hasWidth = FALSE, hasHeight = FALSE, hasViewBox = FALSE;
+        RsvgLength w, h;
+        RsvgRectangle viewBox = {0, 0, 0, 0};
+        rsvg_handle_get_intrinsic_dimensions(handle, &hasWidth, &w, &hasHeight, &h, &hasViewBox, &viewBox);
+        if (hasViewBox) {
+            width = viewBox.width;
+            height = viewBox.height;
+        }
+    }
+    if (!(width > 0 && height > 0))
         *error = sentence("the picture's SVG has no size", NULL);
     else
         done = drawn(handle, width, height, scale, png, pngLength, error);

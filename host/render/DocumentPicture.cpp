@@ -10,9 +10,6 @@
 namespace vyn::host {
 namespace {
 
-// PNG pictures have two pixels per point.
-constexpr double kPngPixelsPerPoint = 2.0;
-
 // Every artboard: the artwork's and the chart's when the chart has a page of
 // its own.
 Rect pictureBounds(const Document &document) {
@@ -69,9 +66,9 @@ std::string documentSvg(const Document &document) {
     return svg + layers + "</svg>\n";
 }
 
-std::optional<FileWriteError> writeDocumentPicture(const Document &document,
-                                                   const std::filesystem::path &file) {
-    return writePicture(documentSvg(document), file, kPngPixelsPerPoint);
+std::optional<FileWriteError> writeDocumentPicture(const Document &document, const std::filesystem::path &file,
+                                                   double pixelsPerPoint) {
+    return writePicture(documentSvg(document), file, pixelsPerPoint);
 }
 
 } // namespace vyn::host

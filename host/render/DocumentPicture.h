@@ -13,13 +13,15 @@
 
 namespace vyn::host {
 
-// The active artboard of `document` as a standalone SVG image.
+// Every artboard of `document` (together) as a standalone SVG image, one
+// user unit a point.
 std::string documentSvg(const Document &document);
 
-// Writes the picture to `file`, SVG or PNG by its extension, through the
-// host's safe writer (picture/Picture.h): nothing when it was written,
-// otherwise why not.
+// Writes the picture to `file`, SVG or PNG (at `pixelsPerPoint`) by its
+// extension, through the host's safe writer (picture/Picture.h): nothing
+// when it was written, otherwise why not.
 [[nodiscard]] std::optional<FileWriteError> writeDocumentPicture(const Document &document,
-                                                                 const std::filesystem::path &file);
+                                                                 const std::filesystem::path &file,
+                                                                 double pixelsPerPoint = 2.0);
 
 } // namespace vyn::host

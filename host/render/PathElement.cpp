@@ -54,7 +54,7 @@ double length(float value) { return std::max(0.0, double(value)); }
 
 void setStroke(Presentation &p, const Stroke &stroke, PaintServers &paints) {
     const bool all = p.important();
-    p.set("stroke", paints.paintValue(stroke.paint));
+    p.setPaint("stroke", paints.paintValue(stroke.paint));
     if (all) p.set("stroke-opacity", "1");
     if (stroke.width != 1 || all) p.setNumber("stroke-width", length(stroke.width));
     const int dashes = std::clamp<int>(stroke.dash.count, 0, int(stroke.dash.lengths.size()));
@@ -92,7 +92,7 @@ void appendPathData(std::string &out, const PathShape &shape) {
 }
 
 void setPathStyle(Presentation &p, const PathStyle &style, PaintServers &paints) {
-    p.set("fill", style.fillPainted ? paints.paintValue(style.fill.paint) : "none");
+    p.setPaint("fill", style.fillPainted ? paints.paintValue(style.fill.paint) : "none");
     if (p.important()) p.set("fill-opacity", "1");
     if (style.evenOdd || p.important()) p.set("fill-rule", style.evenOdd ? "evenodd" : "nonzero");
     if (style.strokePainted)

@@ -20,6 +20,13 @@ void Presentation::set(std::string_view name, std::string_view value) {
     style_ += " !important";
 }
 
+void Presentation::setPaint(std::string_view name, const std::string &value) {
+    if (important_ && value.starts_with("url("))
+        set(name, value + " none");
+    else
+        set(name, value);
+}
+
 void Presentation::setNumber(std::string_view name, double value) { set(name, svgNumber(value)); }
 
 void Presentation::setShown(bool hidden) {

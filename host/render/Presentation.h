@@ -26,6 +26,10 @@ class Presentation {
     // `value` as it stands in CSS (it is escaped for XML here).
     void set(std::string_view name, std::string_view value);
     void setNumber(std::string_view name, double value);
+    // A fill or stroke: "none", a colour or "url(#ID)". Important, a url()
+    // gets the fallback "none": librsvg (2.54) paints "url(#ID) !important"
+    // black, but follows "url(#ID) none !important" as browsers do.
+    void setPaint(std::string_view name, const std::string &value);
     // Writes the style attribute, when there is one; nothing is set after.
     void end();
 

@@ -46,7 +46,7 @@ void appendRunElement(std::string &out, const TextRun &run, PaintServers &paints
         p.setNumber("letter-spacing", *f.tracking * size / 1000);
     else if (important)
         p.set("letter-spacing", "normal");
-    p.set("fill", paints.paintValue(f.fill.value_or(GrayPaint{0})));
+    p.setPaint("fill", paints.paintValue(f.fill.value_or(GrayPaint{0})));
     if (important) {
         p.set("fill-opacity", "1");
         p.set("stroke", "none");

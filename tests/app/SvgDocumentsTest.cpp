@@ -183,6 +183,34 @@ TEST_F(SvgDocuments, BesideTheArtworkTheRootCoversBothAndASecondRunRestoresItFir
     EXPECT_EQ(vyn::test::readFile(folder / "back.svg"), vyn::test::readFile(folder / "plain.svg"));
 }
 
+// The width and height a PNG's header gives.
+std::pair<unsigned, unsigned> pngSize(const std::string &png) {
+    auto word = [&](std::size_t at) {
+        return unsigned(static_cast<unsigned char>(png.at(at))) << 24 |
+               unsigned(static_cast<unsigned char>(png.at(at + 1))) << 16 |
+               unsigned(static_cast<unsigned char>(png.at(at + 2))) << 8 | static_cast<unsigned char>(png.at(at + 3));
+    };
+    return {word(16), word(20)};
+}
+
+// An SVG input's picture is the SVG it would be written as, drawn by
+// librsvg, at --dpi pixels an inch of its page; one past the size limit is
+// refused and nothing is written.
+TEST_F(SvgDocuments, ThePictureIsTheWrittenFileAtItsResolutionWithinTheLimit) {
+    const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
+    Outcome o = run({input.string(), "--dpi", "72", "-o", (folder / "poster.png").string()});
+    ASSERT_EQ(o.status, 0) << o.err;
+    // The page and the chart's beside it: 855.12 x 841.89 points.
+    EXPECT_EQ(pngSize(vyn::test::readFile(folder / "poster.png")), std::make_pair(856u, 842u));
+
+    o = run({input.string(), "--dpi", "9000", "-o", (folder / "huge.png").string()});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("past the limit of 16384 pixels a side"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(folder / "huge.png"));
+    o = run({input.string(), "--dpi", "72", "-o", (folder / "out.svg").string()});
+    EXPECT_NE(o.err.find("--dpi: only a .png output has a resolution"), std::string::npos) << o.err;
+}
+
 TEST_F(SvgDocuments, ASelectorChartsOnlyWhatItSelects) {
     const fs::path input = copy(kSource / "examples" / "illustration.svg", "poster.svg");
     Outcome o = run({input.string(), "--select", ".sail", "-o", (folder / "out.svg").string()});

@@ -202,7 +202,7 @@ TEST(SvgChartWriter, GradientsAndPatternsOfTheFileAreTheFilesOwn) {
         EXPECT_TRUE(gradient.attribute(placing)) << placing;
     const auto boxes = layer.select_nodes("g/path");
     ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(declared(boxes[1].node(), "fill"), "url(#nets)");
+    EXPECT_EQ(declared(boxes[1].node(), "fill"), "url(#nets) none") << "with a fallback librsvg needs";
     const std::string placeholder = declared(boxes[2].node(), "fill");
     EXPECT_EQ(placeholder.rfind("url(#vyn-pattern-", 0), 0u) << placeholder;
 }
@@ -277,7 +277,8 @@ TEST(SvgChartWriter, EscapesOddTextAndMarksLocksAndIdsThatCannotCollide) {
             << "duplicate id " << node.node().attribute("id").value();
     const std::string fill = declared(lockedPath, "fill");
     EXPECT_EQ(fill.rfind("url(#vyn2-", 0), 0u) << fill;
-    EXPECT_TRUE(svg.select_node(("//pattern[@id='" + fill.substr(5, fill.size() - 6) + "']").c_str()))
+    const std::string id = fill.substr(5, fill.find(')') - 5);
+    EXPECT_TRUE(svg.select_node(("//pattern[@id='" + id + "']").c_str()))
         << "the pattern placeholder is defined";
 }
 
