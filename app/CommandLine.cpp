@@ -69,6 +69,7 @@ struct Given {
     std::optional<std::string> input, output, select, place;
     std::optional<int> artboard;
     std::optional<double> dpi;
+    std::optional<int> width;
     bool inPlace = false;
     std::optional<std::string> renderAbout, renderDialog, prefs, font;
     std::array<std::optional<std::string>, kFields> fields;
@@ -88,6 +89,7 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_option("--place", given.place)->type_name("beside|artboard");
     cli.add_option("--artboard", given.artboard)->type_name("N");
     cli.add_option("--dpi", given.dpi)->type_name("N");
+    cli.add_option("--width", given.width)->type_name("PX");
     cli.add_flag("--menus", options.menus);
     cli.add_flag("--trace", options.trace);
     cli.add_flag("--timings", options.timings);
@@ -169,6 +171,7 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (given.place) return "--place needs an INPUT document";
         if (given.artboard) return "--artboard needs an INPUT document";
         if (given.dpi) return "--dpi needs an INPUT document";
+        if (given.width) return "--width needs an INPUT document";
         if (options.json) return "--json needs an INPUT document";
         return std::nullopt;
     }
@@ -207,8 +210,14 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (!(*given.dpi > 0 && *given.dpi <= 10000)) return "--dpi: give a resolution above 0 and up to 10000";
         job.dpi = *given.dpi;
     }
+    if (given.width) {
+        if (given.dpi) return "--width and --dpi exclude each other";
+        if (*given.width < 1) return "--width: give a width of at least 1 pixel";
+        job.width = *given.width;
+    }
     if (auto why = settleOutput(given, job)) return why;
     if (given.dpi && job.outputFormat != FileFormat::Png) return "--dpi: only a .png output has a resolution";
+    if (given.width && job.outputFormat != FileFormat::Png) return "--width: only a .png output has a width";
     options.document = std::move(job);
     return std::nullopt;
 }

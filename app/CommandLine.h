@@ -24,6 +24,7 @@ struct DocumentJob {
     Placement placement = Placement::Beside;
     std::optional<int> artboard; // the active artboard, from 1; none: the document's own
     double dpi = 144;            // a PNG output's resolution: pixels per inch of the page
+    std::optional<int> width;    // or its width in pixels instead
 };
 
 struct Options {

@@ -47,6 +47,8 @@ a line) and writes the document with its chart.
                         by librsvg; a JSON document as the host draws it.
                         A picture past 16384 pixels a side or 200
                         megapixels is refused, not drawn.
+  --width PX            A .png output PX pixels wide instead (not with
+                        --dpi).
   Files are written whole or not at all, and only when the build succeeded:
   after an alert, a refused setting or --cancel nothing is written.
 

@@ -9,6 +9,27 @@
 
 namespace vyn::app {
 
+namespace {
+
+// An SVG input is drawn as the file it would be written as, by librsvg (96
+// CSS pixels an inch), so that it looks as in a browser; a JSON document
+// exists only in the model (one user unit a point).
+std::optional<host::FileWriteError> writePng(const host::Document &document, const host::svg::SvgSource *svg,
+                                             const DocumentJob &job) {
+    const std::string picture = svg ? host::svg::svgWithChart(*svg, document) : host::documentSvg(document);
+    double pixelsPerUnit = job.dpi / (svg ? 96 : 72);
+    if (job.width) {
+        try {
+            pixelsPerUnit = *job.width / host::svgPixelSize(picture).first;
+        } catch (const std::runtime_error &e) {
+            return host::FileWriteError{{}, e.what(), "picture"};
+        }
+    }
+    return host::writePicture(picture, job.output, pixelsPerUnit);
+}
+
+} // namespace
+
 std::optional<std::string> writeOutput(const host::Document &document, const host::svg::SvgSource *svg,
                                        const DocumentJob &job) {
     // A writer that cannot do its work yet throws: that too is a failed
@@ -24,14 +45,7 @@ std::optional<std::string> writeOutput(const host::Document &document, const hos
             failure = svg ? host::svg::writeSvgWithChart(*svg, document, job.output)
                           : host::writeDocumentPicture(document, job.output);
             break;
-        case FileFormat::Png:
-            // An SVG input is drawn as the file it would be written as, by
-            // librsvg (96 CSS pixels an inch), so that it looks as in a
-            // browser; a JSON document exists only in the model (one user
-            // unit a point).
-            failure = svg ? host::writePicture(host::svg::svgWithChart(*svg, document), job.output, job.dpi / 96)
-                          : host::writeDocumentPicture(document, job.output, job.dpi / 72);
-            break;
+        case FileFormat::Png: failure = writePng(document, svg, job); break;
         }
         if (failure) return failure->message(job.output);
         return std::nullopt;

@@ -20,6 +20,16 @@ std::vector<unsigned char> svgToPng(std::string_view svg, double pixelsPerUnit) 
     return {png, png + length};
 }
 
+std::pair<double, double> svgPixelSize(std::string_view svg) {
+    const VynPictureModule &module = pictureModule();
+    double width = 0, height = 0;
+    char *failure = nullptr;
+    const bool sized = module.svgSize(svg.data(), svg.size(), &width, &height, &failure);
+    const std::unique_ptr<void, void (*)(void *)> failureHeld(failure, module.release);
+    if (!sized) throw std::runtime_error(failure ? failure : "the picture has no size");
+    return {width, height};
+}
+
 std::optional<FileWriteError> writePicture(std::string_view svg, const std::filesystem::path &file,
                                            double pixelsPerUnit) {
     auto failed = [](FileWriteError error) {

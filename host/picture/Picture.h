@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "files/FileWriteError.h"
@@ -20,6 +21,10 @@ namespace vyn::host {
 // cannot be read, or with the loader's when the picture module cannot be
 // loaded.
 std::vector<unsigned char> svgToPng(std::string_view svg, double pixelsPerUnit);
+
+// The size, in pixels, at which svgToPng draws `svg` at one pixel per user
+// unit. Throws as svgToPng does.
+std::pair<double, double> svgPixelSize(std::string_view svg);
 
 // Writes `svg` to `file`, as SVG text or, for a name ending in .png, as a
 // PNG drawn at `pixelsPerUnit` pixels per user unit. The file appears whole

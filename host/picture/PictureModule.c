@@ -87,34 +87,51 @@ static int drawn(RsvgHandle *handle, double width, double height, double scale, 
     return done;
 }
 
+/* The size a document is drawn at: its width and height in pixels at 96
+ * dots per inch or, without an absolute width and height (only a viewBox,
+ * or percentages), the viewBox's size in user units, as a browser shows a
+ * standalone file. */
+static int documentSize(RsvgHandle *handle, double *width, double *height) {
+    rsvg_handle_set_dpi(handle, 96);
+    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, width, height)) {
+        gboolean hasWidth = FALSE, hasHeight = FALSE, hasViewBox = FALSE;
+        RsvgLength w, h;
+        RsvgRectangle viewBox = {0, 0, 0, 0};
+        rsvg_handle_get_intrinsic_dimensions(handle, &hasWidth, &w, &hasHeight, &h, &hasViewBox, &viewBox);
+        *width = hasViewBox ? viewBox.width : 0;
+        *height = hasViewBox ? viewBox.height : 0;
+    }
+    return *width > 0 && *height > 0;
+}
+
+static RsvgHandle *readDocument(const char *svg, size_t length, char **error) {
+    GError *failure = NULL;
+    RsvgHandle *handle = rsvg_handle_new_from_data((const guint8 *)svg, length, &failure);
+    if (!handle) *error = sentence("the picture's SVG cannot be read", failure);
+    return handle;
+}
+
+static int svgSize(const char *svg, size_t length, double *width, double *height, char **error) {
+    *width = *height = 0;
+    *error = NULL;
+    RsvgHandle *handle = readDocument(svg, length, error);
+    if (!handle) return 0;
+    const int sized = documentSize(handle, width, height);
+    if (!sized) *error = sentence("the picture's SVG has no size", NULL);
+    g_object_unref(handle);
+    return sized;
+}
+
 static int svgToPng(const char *svg, size_t length, double scale, unsigned char **png, size_t *pngLength,
                     char **error) {
     *png = NULL;
     *pngLength = 0;
     *error = NULL;
-    GError *failure = NULL;
-    RsvgHandle *handle = rsvg_handle_new_from_data((const guint8 *)svg, length, &failure);
-    if (!handle) {
-        *error = sentence("the picture's SVG cannot be read", failure);
-        return 0;
-    }
+    RsvgHandle *handle = readDocument(svg, length, error);
+    if (!handle) return 0;
     double width = 0, height = 0;
     int done = 0;
-    rsvg_handle_set_dpi(handle, 96);
-    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height)) {
-        /* No absolute width and height (a file with only a viewBox, or
-         * percentages): the viewBox's size in user units, as a browser
-         * shows a standalone file. */
-        gboolean hasWidth = FALSE, hasHeight = FALSE, hasViewBox = FALSE;
-        RsvgLength w, h;
-        RsvgRectangle viewBox = {0, 0, 0, 0};
-        rsvg_handle_get_intrinsic_dimensions(handle, &hasWidth, &w, &hasHeight, &h, &hasViewBox, &viewBox);
-        if (hasViewBox) {
-            width = viewBox.width;
-            height = viewBox.height;
-        }
-    }
-    if (!(width > 0 && height > 0))
+    if (!documentSize(handle, &width, &height))
         *error = sentence("the picture's SVG has no size", NULL);
     else
         done = drawn(handle, width, height, scale, png, pngLength, error);
@@ -141,6 +158,7 @@ __attribute__((visibility("default"))) const VynPictureModule *vyn_picture_modul
     static const VynPictureModule table = {
         .version = kVynPictureModuleVersion,
         .svgToPng = svgToPng,
+        .svgSize = svgSize,
         .textAdvance = textAdvance,
         .release = release,
     };

@@ -23,7 +23,7 @@ extern "C" {
 
 #define kVynPictureModuleName "libvyn_picture.so"
 #define kVynPictureModuleEntry "vyn_picture_module"
-#define kVynPictureModuleVersion 1
+#define kVynPictureModuleVersion 2
 
 typedef struct VynPictureModule {
     /* kVynPictureModuleVersion of the module's build; the host refuses any other. */
@@ -39,6 +39,13 @@ typedef struct VynPictureModule {
      */
     int (*svgToPng)(const char *svg, size_t length, double scale, unsigned char **png, size_t *pngLength,
                     char **error);
+
+    /*
+     * The size at which svgToPng draws `svg` at scale 1, in pixels, into
+     * *width and *height. Returns 1, or 0 with a sentence in *error as
+     * svgToPng gives it.
+     */
+    int (*svgSize)(const char *svg, size_t length, double *width, double *height, char **error);
 
     /*
      * The advance of the UTF-8 text `utf8` set in the font `family` at `size`

@@ -203,6 +203,10 @@ TEST_F(SvgDocuments, ThePictureIsTheWrittenFileAtItsResolutionWithinTheLimit) {
     // The page and the chart's beside it: 855.12 x 841.89 points.
     EXPECT_EQ(pngSize(vyn::test::readFile(folder / "poster.png")), std::make_pair(856u, 842u));
 
+    o = run({input.string(), "--width", "600", "-o", (folder / "narrow.png").string()});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(pngSize(vyn::test::readFile(folder / "narrow.png")).first, 600u);
+
     o = run({input.string(), "--dpi", "9000", "-o", (folder / "huge.png").string()});
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("past the limit of 16384 pixels a side"), std::string::npos) << o.err;
