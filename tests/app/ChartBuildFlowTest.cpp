@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "memory/BlockAllocator.h"
+#include "chart/ChartPlacement.h"
 #include "chart/ChartRows.h"
 #include "CommandLine.h"
 #include "gate/FaultPlan.h"
@@ -124,6 +125,32 @@ TEST_F(ChartBuildFlow, OnTheArtboardRowsPastItAreCountedAndAMissingArtboardIsRef
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("--artboard 2: the document has 1 artboard"), std::string::npos) << o.err;
     EXPECT_EQ(vyn::test::readFile(output), "old") << "nothing written";
+}
+
+// Beside the artwork with several artboards: the chart's page lies right of
+// every one, at the active one's top, and the drawing's artboard is active
+// again in the output; --artboard chooses which one is the drawing's.
+TEST_F(ChartBuildFlow, BesideSeveralArtboardsTheChartsPageCoversNone) {
+    const std::string two = R"({"format": "vyncolors-document", "version": 1,
+      "artboards": [{"name": "A", "bounds": [0, 800, 600, 0]}, {"name": "B", "bounds": [700, 300, 900, 100]}],
+      "activeArtboard": 0,
+      "layers": [{"title": "Art", "art": [)" +
+                            square(R"({"gray": 0.5})") + "]}]}";
+    for (const auto &[artboard, top] : {std::pair{"1", 800.0f}, std::pair{"2", 300.0f}}) {
+        Outcome o = run(two, {"-o", output.string(), "--artboard", artboard});
+        ASSERT_EQ(o.status, 0) << o.err;
+        JsonDocumentFileRead written = readJsonDocumentFile(output);
+        ASSERT_TRUE(written.document) << written.error.message(output.string(), written.text);
+        const Document &d = *written.document;
+        ASSERT_EQ(d.artboards.size(), 3u) << artboard;
+        EXPECT_EQ(d.artboards[2].bounds.left, 900.0f) << "right of every artboard";
+        EXPECT_EQ(d.artboards[2].bounds.top, top) << "at the drawing's top";
+        EXPECT_EQ(d.activeArtboard, std::stoi(artboard) - 1);
+        const std::optional<Rect> chart = chartBounds(d);
+        ASSERT_TRUE(chart);
+        EXPECT_GT(chart->left, 900.0f);
+        EXPECT_LE(chart->right, d.artboards[2].bounds.right) << "the page holds the chart";
+    }
 }
 
 TEST_F(ChartBuildFlow, AnAlertOrABeepStopsTheBuildWithOneAndNothingIsWritten) {
