@@ -105,6 +105,7 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_flag("--cancel", options.cancel);
     cli.add_option("--render-dialog", given.renderDialog)->type_name("FILE");
     cli.add_option("--prefs", given.prefs)->type_name("FILE");
+    cli.add_flag("--save-settings", options.saveSettings);
 }
 
 // Checks the dialog's settings and the files; the first fault found.

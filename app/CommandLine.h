@@ -42,6 +42,9 @@ struct Options {
     bool cancel = false;
     std::optional<std::filesystem::path> renderDialog;
     std::optional<std::filesystem::path> prefs;
+    // Store what OK saves in the preferences file; otherwise the options
+    // and OK's settings hold for this run only.
+    bool saveSettings = false;
 
     // With a document the settings dialog always runs, and OK builds its chart.
     std::optional<DocumentJob> document;

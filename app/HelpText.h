@@ -55,7 +55,9 @@ a line) and writes the document with its chart.
 Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
   Any of these options opens the dialog, sets what they give as a person
   would, in the order of the dialog's items, and presses OK. A setting not
-  given keeps the value the dialog shows, which is the stored one.
+  given keeps the value the dialog shows, which is the stored one. What the
+  options set, and what OK saves, holds for this run only, unless
+  --save-settings is given.
   --font NAME           The label font: typed into the font list, which
                         selects the installed font of exactly that name.
   --text-size LEN       The label text size, in points (0.1 at least).
@@ -74,8 +76,14 @@ Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
                         chart is built.
   --render-dialog FILE  Draw the dialog as it stands just before OK or
                         Cancel into FILE, as SVG or PNG by its extension.
-  --prefs FILE          The preferences file (default: vyncolors/ under the
-                        XDG configuration folder).
+  --prefs FILE          The preferences file the stored settings are read
+                        from and, with --save-settings, saved to (default:
+                        vyncolors/ under the XDG configuration folder);
+                        /dev/null stores nothing.
+  --save-settings       Store what OK saves in the preferences file, as the
+                        drawing application would; a failure to store is
+                        then exit status 2. Without it a run never fails for
+                        want of a writable preferences file.
   A length LEN may end in a unit: pt, mm, cm, in or pc ("4 pt", "12mm").
   A value below a field's minimum (a box smaller than the text size) is
   held at that minimum, with a warning.
@@ -100,8 +108,8 @@ Alerts, warnings and errors go to standard error.
 Exit status: 0 done; 1 the plug-in refused to start or to run a command,
 or an alert (or a beep) stopped the chart build: the rows made so far are
 printed, nothing is written; 2 bad usage (a bad value, a font that is not
-installed: nothing is saved), an unreadable folder or INPUT, settings OK
-could not save, or a file that could not be written.
+installed: nothing is saved), an unreadable folder or INPUT, settings
+--save-settings could not store, or a file that could not be written.
 )";
 
 } // namespace vyn::app

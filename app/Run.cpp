@@ -174,6 +174,7 @@ HostOptions hostOptionsFor(const Options &options) {
     HostOptions host;
     host.pluginsFolder = options.plugins;
     if (options.prefs) host.preferencesFile = *options.prefs;
+    host.savePreferences = options.saveSettings;
     return host;
 }
 

@@ -51,7 +51,8 @@ std::unique_ptr<Preferences> Host::makePreferences() {
     const bool ownFile = options_.preferencesFile.empty();
     return std::make_unique<Preferences>(
         ownFile ? Preferences::defaultFile() : options_.preferencesFile, ownFile,
-        [this](const std::string &warning) { frontend_->show(FrontendEvent::Kind::Warning, warning); });
+        [this](const std::string &warning) { frontend_->show(FrontendEvent::Kind::Warning, warning); },
+        options_.savePreferences);
 }
 
 void Host::registerSuites() {

@@ -43,6 +43,9 @@ struct HostOptions {
     // The preferences file; empty: the user's own, under the XDG
     // configuration folder (Preferences::defaultFile()).
     std::filesystem::path preferencesFile{};
+    // Whether what plug-ins put is written to the preferences file; when
+    // not, the file is only read and the values put stay for the run.
+    bool savePreferences = true;
     // The font list, names in UTF-8, instead of the system's installed fonts;
     // an empty list makes a host without fonts.
     std::optional<std::vector<std::string>> fonts{};

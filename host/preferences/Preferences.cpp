@@ -19,6 +19,13 @@
 namespace vyn::host {
 namespace {
 
+// The null device, by any name (filesystem::equivalent refuses devices).
+bool isDevNull(const std::filesystem::path &file) {
+    struct stat named {}, null {};
+    return ::stat(file.c_str(), &named) == 0 && ::stat("/dev/null", &null) == 0 && S_ISCHR(named.st_mode) &&
+           named.st_rdev == null.st_rdev;
+}
+
 std::filesystem::path homeFolder() {
     if (const char *home = std::getenv("HOME"); home && *home) return home;
     if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir) return user->pw_dir;
@@ -50,8 +57,8 @@ void makeFolders(const std::filesystem::path &folder) {
 
 } // namespace
 
-Preferences::Preferences(std::filesystem::path file, bool makeFolder, Warn warn)
-    : file_(std::move(file)), makeFolder_(makeFolder), warn_(std::move(warn)) {}
+Preferences::Preferences(std::filesystem::path file, bool makeFolder, Warn warn, bool persist)
+    : file_(std::move(file)), makeFolder_(makeFolder), warn_(std::move(warn)), persist_(persist) {}
 
 std::filesystem::path Preferences::defaultFile() {
     std::filesystem::path config;
@@ -97,9 +104,19 @@ void Preferences::savePending() {
 
 void Preferences::load() {
     loaded_ = true;
+    if (isDevNull(file_)) {
+        keepFile_ = true; // nothing stored, and nothing to write over
+        return;
+    }
     SmallFileRead read = readSmallRegularFile(file_, kMaxPreferencesBytes);
     if (read.missing()) return;
     if (!read.bytes) {
+        if (!persist_) {
+            keepFile_ = true;
+            warn_("cannot read preferences " + file_.string() + ": " + read.refusal +
+                  "; the stored settings are not used in this run");
+            return;
+        }
         // Only a regular file is the host's to move aside. A folder, a FIFO
         // or a device standing in its place is left exactly where it is.
         std::error_code ignored;
@@ -110,7 +127,16 @@ void Preferences::load() {
         return;
     }
     ParsedPreferences parsed = parsePreferences(*read.bytes);
-    if (!parsed.values) return setAsideDamaged(parsed.problem);
+    if (!parsed.values) {
+        // A run that saves nothing leaves the file exactly as it is.
+        if (!persist_) {
+            keepFile_ = true;
+            warn_("cannot read preferences " + file_.string() + ": " + parsed.problem +
+                  "; the stored settings are not used in this run");
+            return;
+        }
+        return setAsideDamaged(parsed.problem);
+    }
     values_ = std::move(*parsed.values);
 }
 
@@ -127,6 +153,7 @@ void Preferences::setAsideDamaged(const std::string &problem) {
 }
 
 void Preferences::save() {
+    if (!persist_) return; // kept for the run only, by design: nothing is unsaved
     if (keepFile_) {
         unsaved_ = "the file " + file_.string() + " is not the host's to replace";
         return;

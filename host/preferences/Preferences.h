@@ -33,7 +33,10 @@ class Preferences {
 
     // `makeFolder`: create the file's missing folders (mode 0700) when saving,
     // as for the default file; a file the user named must have its folder.
-    Preferences(std::filesystem::path file, bool makeFolder, Warn warn);
+    // Without `persist` the file is only read: what is put stays for the
+    // run and is never written, so a run cannot fail for want of a
+    // writable file (and /dev/null reads as a file storing nothing).
+    Preferences(std::filesystem::path file, bool makeFolder, Warn warn, bool persist = true);
 
     // $XDG_CONFIG_HOME/vyncolors/preferences.json, or ~/.config/... when that
     // variable is unset, empty or not an absolute path.
@@ -78,6 +81,7 @@ class Preferences {
     std::filesystem::path file_;
     bool makeFolder_;
     Warn warn_;
+    bool persist_;
     PreferenceValues values_;
     bool loaded_ = false;
     int batchDepth_ = 0;

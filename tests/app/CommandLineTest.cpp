@@ -294,12 +294,13 @@ TEST_F(VyncolorsTest, SettingsConfirmedComeBackAndCancelledOnesDoNot) {
     const std::string prefs = "--prefs '" + (dir / "prefs").string() + "' ";
     const std::string picture = " --cancel --render-dialog '" + (dir / "d.svg").string() + "'";
     Outcome o =
-        run(prefs + "--font 'DejaVu Serif' --text-size 14 --box-length 40 --gap 5 --box-height '20 pt' "
-                    "--offset-x 1mm --offset-y 7 --no-patterns --selection --no-tints");
+        run(prefs + "--save-settings --font 'DejaVu Serif' --text-size 14 --box-length 40 --gap 5 "
+                    "--box-height '20 pt' --offset-x 1mm --offset-y 7 --no-patterns --selection --no-tints");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(saidSomething(o.err), "alert: You must first select paths.")
         << "nothing to warn about but the empty page's empty selection";
-    run(prefs + "--gap 9 --patterns --cancel");
+    run(prefs + "--save-settings --gap 9 --patterns --cancel");
+    run(prefs + "--gap 11 --no-selection"); // OK, for this run only
     ASSERT_EQ(run(prefs + picture).status, 0);
     const std::string svg = readFile(dir / "d.svg");
     for (const char *shown :
@@ -320,10 +321,16 @@ TEST_F(VyncolorsTest, SettingsThatCannotBeSavedAreNoSuccess) {
         {dir / "absent" / "prefs.json", "the settings were not saved: cannot write "},
     };
     for (const auto &c : cases) {
-        Outcome o = run("--prefs '" + c.prefs.string() + "' --text-size 14");
+        Outcome o = run("--prefs '" + c.prefs.string() + "' --save-settings --text-size 14");
         EXPECT_EQ(o.status, 2) << o.err;
         EXPECT_NE(o.err.find(c.said), std::string::npos) << o.err;
+        o = run("--prefs '" + c.prefs.string() + "' --text-size 14");
+        EXPECT_EQ(o.status, 0) << "a run that saves nothing needs no writable file\n" << o.err;
+        EXPECT_EQ(o.err.find("not saved"), std::string::npos) << o.err;
     }
+    Outcome devNull = run("--prefs /dev/null --text-size 14");
+    EXPECT_EQ(devNull.status, 0) << devNull.err;
+    EXPECT_EQ(devNull.err.find("preferences"), std::string::npos) << "/dev/null stores nothing: " << devNull.err;
     EXPECT_TRUE(fs::is_directory(dir / "a-folder")) << "left where it was";
     EXPECT_EQ(run("--prefs '" + (dir / "a-folder").string() + "' --cancel").status, 0)
         << "Cancel saves nothing";
@@ -464,7 +471,7 @@ TEST_F(DocumentCommandTest, NothingIsWrittenUnlessOKSucceeds) {
     } cases[] = {
         {prefs() + "--cancel", 0, false},
         {prefs() + "--font 'No Such Font'", 2, false},
-        {"--prefs '" + (dir / "a-folder").string() + "'", 2, true}, // the settings could not be saved
+        {"--save-settings --prefs '" + (dir / "a-folder").string() + "'", 2, true}, // could not be saved
     };
     for (const auto &c : cases) {
         std::ofstream(dir / "out.json") << "old";

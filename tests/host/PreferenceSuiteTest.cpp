@@ -330,6 +330,34 @@ TEST_F(PreferenceSuite, ADamagedFileThatCannotBeSetAsideIsNeverWrittenOver) {
     EXPECT_EQ(std::distance(fs::directory_iterator(locked), fs::directory_iterator()), 1);
 }
 
+// A run that keeps its values to itself reads the file and never writes
+// it: not after a put, not at the end, and a damaged file stays where and
+// as it is.
+TEST_F(PreferenceSuite, WithoutPersistingTheFileIsOnlyRead) {
+    const fs::path good = folder / "good.json", damaged = folder / "damaged.json";
+    writeText(good, R"({"VynColors": {"CorpsCase": 12.0}})");
+    writeText(damaged, "{ damaged");
+    std::string heard;
+    {
+        Preferences prefs(good, false, [&](const std::string &w) { heard += w + "\n"; }, false);
+        ASSERT_TRUE(prefs.find(kPrefix, "CorpsCase"));
+        prefs.put(kPrefix, "CorpsCase", 14.0);
+        EXPECT_EQ(std::get<double>(*prefs.find(kPrefix, "CorpsCase")), 14.0) << "for the run";
+        prefs.savePending();
+        EXPECT_TRUE(prefs.unsaved().empty());
+    }
+    EXPECT_EQ(readFile(good), R"({"VynColors": {"CorpsCase": 12.0}})");
+    EXPECT_TRUE(heard.empty()) << heard;
+    Preferences prefs(damaged, false, [&](const std::string &w) { heard += w + "\n"; }, false);
+    EXPECT_FALSE(prefs.find(kPrefix, "CorpsCase"));
+    prefs.put(kPrefix, "CorpsCase", 14.0);
+    prefs.savePending();
+    EXPECT_EQ(readFile(damaged), "{ damaged");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2)
+        << "nothing set aside";
+    EXPECT_NE(heard.find("the stored settings are not used in this run"), std::string::npos) << heard;
+}
+
 TEST_F(PreferenceSuite, ASaveThatFailsIsReportedOnceAndTheValuesStayForTheRun) {
     writeText(folder / "a-file", "");
     struct Case {
