@@ -74,10 +74,32 @@ std::string tagAttributePrefix(const SvgChartMarks &chart) {
 
 // The start of ids of the chart's own elements: "vyn-", or "vyn2-", ...,
 // the first that the file, outside an earlier chart, never mentions.
+// Adds to `used` every n up to `bound` whose prefix ("vyn-" for 1,
+// "vynN-" for N >= 2) occurs in `text`.
+void prefixesIn(std::string_view text, std::size_t bound, std::vector<bool> &used) {
+    for (std::size_t at = text.find("vyn"); at != std::string_view::npos; at = text.find("vyn", at + 1)) {
+        std::size_t i = at + 3, n = 0;
+        bool digits = false, tooBig = false;
+        if (i < text.size() && text[i] == '0') continue; // no prefix has a leading zero
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            digits = true;
+            if (!tooBig) n = n * 10 + std::size_t(text[i] - '0');
+            tooBig = tooBig || n > bound;
+            ++i;
+        }
+        if (i >= text.size() || text[i] != '-' || tooBig) continue;
+        if (!digits) n = 1;
+        if (digits && n < 2) continue; // "vyn1-" is no prefix: the first is "vyn-"
+        used[n] = true;
+    }
+}
+
 std::string idPrefix(const SvgSource &source) {
     // The file without its earlier chart is searched where it stands, in
     // the part before the chart, the part after it, and the few bytes that
-    // meet across the cut: a big file is not copied for this.
+    // meet across the cut: a big file is not copied for this. One pass
+    // finds every prefix the file mentions; the first unused one is at most
+    // one more than the file has mentions of "vyn".
     const std::string_view bytes = source.bytes;
     std::string_view before = bytes, after;
     if (source.chartLayer && source.chartLayer->begin <= source.chartLayer->end &&
@@ -85,16 +107,23 @@ std::string idPrefix(const SvgSource &source) {
         before = bytes.substr(0, source.chartLayer->begin);
         after = bytes.substr(source.chartLayer->end);
     }
-    for (int n = 1;; ++n) {
-        const std::string prefix = n == 1 ? "vyn-" : "vyn" + std::to_string(n) + "-";
-        const std::size_t reach = prefix.size() - 1;
-        const std::string across =
-            std::string(before.substr(before.size() - std::min(reach, before.size()))) +
-            std::string(after.substr(0, reach));
-        if (before.find(prefix) == std::string_view::npos && after.find(prefix) == std::string_view::npos &&
-            across.find(prefix) == std::string::npos)
-            return prefix;
-    }
+    std::size_t mentions = 0;
+    for (std::string_view part : {before, after})
+        for (std::size_t at = part.find("vyn"); at != std::string_view::npos; at = part.find("vyn", at + 1))
+            ++mentions;
+    const std::size_t bound = mentions + 2;
+    std::vector<bool> used(bound + 1, false);
+    prefixesIn(before, bound, used);
+    prefixesIn(after, bound, used);
+    // A prefix is at most "vyn" and the digits of `bound` and "-" long.
+    const std::size_t reach = 4 + std::to_string(bound).size();
+    prefixesIn(std::string(before.substr(before.size() - std::min(reach, before.size()))) +
+                   std::string(after.substr(0, reach)),
+               bound, used);
+    std::size_t n = 1;
+    while (used[n])
+        ++n;
+    return n == 1 ? "vyn-" : "vyn" + std::to_string(n) + "-";
 }
 
 // The root's size the document asks for: its artboards together, when

@@ -207,6 +207,28 @@ TEST(SvgChartWriter, GradientsAndPatternsOfTheFileAreTheFilesOwn) {
     EXPECT_EQ(placeholder.rfind("url(#vyn-pattern-", 0), 0u) << placeholder;
 }
 
+// The chart's ids start with the first prefix the file never mentions, found
+// in one pass however many the file uses ("vyn05-" and "vyn1-" are no
+// prefixes; the first is "vyn-", then "vyn2-").
+TEST(SvgChartWriter, TheIdPrefixIsTheFirstTheFileNeverMentions) {
+    Drawing drawing;
+    drawing.addRow(0, GrayPaint{0.5f}, u"Gray=50 %");
+    std::string mentions = "  <!-- vyn- vyn05- vyn1- ";
+    for (int n = 2; n <= 5000; ++n)
+        if (n != 4321) mentions += "vyn" + std::to_string(n) + "- ";
+    mentions += "-->\n";
+    SvgSource source = drawing.source();
+    const std::size_t at = source.bytes.find("  <rect");
+    source.bytes.insert(at, mentions);
+    for (SourceElement &element : source.elements) {
+        element.span.begin += mentions.size();
+        element.span.end += mentions.size();
+    }
+    source.rootEndTag += mentions.size();
+    const std::string out = svgWithChart(source, drawing.document);
+    EXPECT_NE(out.find(R"(id="vyn4321-chart")"), std::string::npos);
+}
+
 TEST(SvgChartWriter, ASecondWriteReplacesTheFirstChartAndIsIdempotent) {
     for (const std::string newline : {"\n", "\r\n"}) {
         Drawing drawing(newline);
