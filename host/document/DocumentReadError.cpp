@@ -14,6 +14,7 @@ std::string_view sentenceOf(DocumentReadStatus status) {
     case DocumentReadStatus::BadValue: return "the value is not allowed here";
     case DocumentReadStatus::UnknownSwatch: return "no swatch of that name is defined";
     case DocumentReadStatus::DuplicateSwatch: return "a swatch of that name is already defined";
+    case DocumentReadStatus::TooDeep: return "the values nest too deeply";
     }
     return "the document is damaged";
 }

@@ -28,25 +28,35 @@ struct Fault {
     bool atName = false;
 };
 
-// A value and where it is.
+// A value and where it is: the step from its parent, whose Node is alive
+// while this one is (each is a local of the walk one level up), so the
+// position costs one step a level and the path is made only for a fault.
 struct Node {
     const Json &json;
-    JsonPath path;
+    const Node *parent = nullptr;
+    std::variant<std::monostate, std::string, std::size_t> step = {};
 
+    JsonPath path() const {
+        std::size_t levels = 0;
+        for (const Node *n = this; n && n->parent; n = n->parent)
+            ++levels;
+        JsonPath p(levels);
+        for (const Node *n = this; n && n->parent; n = n->parent) {
+            --levels;
+            if (const auto *name = std::get_if<std::string>(&n->step))
+                p[levels] = *name;
+            else
+                p[levels] = std::get<std::size_t>(n->step);
+        }
+        return p;
+    }
     [[noreturn]] void fail(DocumentReadStatus status, std::string detail) const {
-        if (!path.empty()) detail += " (" + pathText(path) + ")";
-        throw Fault{status, path, std::move(detail)};
+        JsonPath p = path();
+        if (!p.empty()) detail += " (" + pathText(p) + ")";
+        throw Fault{status, std::move(p), std::move(detail)};
     }
-    Node at(std::size_t index) const {
-        JsonPath p = path;
-        p.emplace_back(index);
-        return {json.at(index), std::move(p)};
-    }
-    Node member(const std::string &name) const {
-        JsonPath p = path;
-        p.emplace_back(name);
-        return {json.at(name), std::move(p)};
-    }
+    Node at(std::size_t index) const { return {json.at(index), this, index}; }
+    Node member(const std::string &name) const { return {json.at(name), this, name}; }
     std::optional<Node> optional(const std::string &name) const {
         if (!json.contains(name)) return std::nullopt;
         return member(name);
@@ -60,7 +70,7 @@ struct Node {
         if (!json.is_object()) fail(DocumentReadStatus::WrongType, "expected an object");
         for (const auto &item : json.items())
             if (std::find(members.begin(), members.end(), item.key()) == members.end()) {
-                JsonPath p = path;
+                JsonPath p = path();
                 p.emplace_back(item.key());
                 throw Fault{DocumentReadStatus::UnknownMember, p,
                             "\"" + item.key() + "\" (" + pathText(p) + ")", true};
@@ -526,6 +536,18 @@ class PositionedParser : public nlohmann::detail::json_sax_dom_parser<Json> {
   public:
     explicit PositionedParser(Json &result) : json_sax_dom_parser(result, false) {}
     std::optional<DocumentReadError> error;
+    bool tooDeep = false; // stopped where values nest deeper than kMaxDocumentNesting
+
+    bool start_object(std::size_t elements) { return enter() && json_sax_dom_parser::start_object(elements); }
+    bool start_array(std::size_t elements) { return enter() && json_sax_dom_parser::start_array(elements); }
+    bool end_object() {
+        --depth_;
+        return json_sax_dom_parser::end_object();
+    }
+    bool end_array() {
+        --depth_;
+        return json_sax_dom_parser::end_array();
+    }
 
     // `position` counts the bytes read: for a syntax error the offending
     // byte is the last of them; a number too large for a double is reported
@@ -539,6 +561,13 @@ class PositionedParser : public nlohmann::detail::json_sax_dom_parser<Json> {
     }
 
   private:
+    bool enter() {
+        if (++depth_ <= kMaxDocumentNesting) return true;
+        tooDeep = true;
+        return false;
+    }
+    std::size_t depth_ = 0;
+
     // "[json.exception.parse_error.101] parse error at line 1, column 6:
     // syntax error while parsing object - unexpected '}'; expected ':'"
     // becomes "unexpected '}'; expected ':'".
@@ -560,9 +589,13 @@ JsonDocumentRead readJsonDocument(std::string_view text) {
     Json json;
     PositionedParser parser(json);
     Json::sax_parse(text, &parser);
+    if (parser.tooDeep)
+        return {std::nullopt,
+                {DocumentReadStatus::TooDeep, firstDeeperThan(text, kMaxDocumentNesting).value_or(0),
+                 "deeper than " + std::to_string(kMaxDocumentNesting) + " levels"}};
     if (parser.error) return {std::nullopt, *parser.error};
     try {
-        return {Reader().read(Node{json, {}}), {}};
+        return {Reader().read(Node{json}), {}};
     } catch (const Fault &fault) {
         return {std::nullopt, {fault.status, offsetOf(text, fault.path, fault.atName), fault.detail}};
     }

@@ -114,4 +114,25 @@ std::size_t offsetOf(std::string_view text, const JsonPath &path, bool atName) {
     return at;
 }
 
+std::optional<std::size_t> firstDeeperThan(std::string_view text, std::size_t levels) {
+    std::size_t depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > levels) return i;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace vyn::host

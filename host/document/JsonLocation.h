@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -23,5 +24,9 @@ std::string pathText(const JsonPath &path);
 // Of repeated member names the last counts, as when parsing. A path that
 // leaves the text stops at the deepest value it reached.
 std::size_t offsetOf(std::string_view text, const JsonPath &path, bool atName = false);
+
+// The byte offset of the first '[' or '{' (outside strings) that opens a
+// value nested more than `levels` deep (the root value is level 1), or none.
+std::optional<std::size_t> firstDeeperThan(std::string_view text, std::size_t levels);
 
 } // namespace vyn::host

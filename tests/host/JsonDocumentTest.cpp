@@ -11,6 +11,7 @@
 #include "files/AtomicFile.h"
 #include "document/JsonDocumentReader.h"
 #include "document/JsonDocumentWriter.h"
+#include "document/JsonLocation.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
 
@@ -239,6 +240,33 @@ TEST(JsonDocument, BrokenDocumentsAreRefusedWithPlaceAndReason) {
         ASSERT_FALSE(read.document);
         EXPECT_EQ(read.error.status, c.status);
         EXPECT_EQ(read.error.message("doc.json", c.text), "doc.json:" + c.message);
+    }
+}
+
+// Groups nested as deep as the SVG reader allows are read, quickly; deeper
+// ones are refused where they pass the bound (a string holding brackets
+// does not count), however deep the file goes.
+TEST(JsonDocument, NestingIsBoundedAndReadInLinearTime) {
+    auto nested = [](int groups, const std::string &inner) {
+        std::string art;
+        for (int k = 0; k < groups; ++k)
+            art += R"({"type": "group", "art": [)";
+        art += inner;
+        for (int k = 0; k < groups; ++k)
+            art += "]}";
+        return withArt(art);
+    };
+    const std::string path = R"({"type": "text", "anchor": [0, 0], "runs": [{"text": "[[[{{{"}]})";
+    const JsonDocumentRead deepest = readJsonDocument(nested(398, path));
+    EXPECT_TRUE(deepest.document) << deepest.error.message("doc.json", nested(398, path));
+    for (int groups : {405, 100'000}) {
+        const std::string text = nested(groups, path);
+        const JsonDocumentRead read = readJsonDocument(text);
+        ASSERT_FALSE(read.document) << groups;
+        EXPECT_EQ(read.error.status, DocumentReadStatus::TooDeep);
+        ASSERT_TRUE(read.error.offset);
+        EXPECT_EQ(*read.error.offset, *firstDeeperThan(text, kMaxDocumentNesting));
+        EXPECT_EQ(text[*read.error.offset], '{');
     }
 }
 
