@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <unordered_map>
+#include <unordered_set>
 
 #include <nlohmann/json.hpp>
 
@@ -59,9 +61,8 @@ Json matrix(const Matrix &m) {
 template <class Id> class SwatchNames {
   public:
     void add(Id id, const std::string &name, const char *kind) {
-        for (const auto &entry : names_)
-            if (entry.second == name)
-                throw Unwritable{std::string("two ") + kind + " swatches are named " + name};
+        if (!taken_.insert(name).second)
+            throw Unwritable{std::string("two ") + kind + " swatches are named " + name};
         names_.emplace(id, name);
     }
     const std::string &of(Id id) const {
@@ -71,7 +72,8 @@ template <class Id> class SwatchNames {
     }
 
   private:
-    std::map<Id, std::string> names_;
+    std::unordered_map<Id, std::string> names_;
+    std::unordered_set<std::string> taken_; // the names, to refuse a second of one kind at once
 };
 
 class Writer {
