@@ -122,17 +122,6 @@ bool matchesCompound(const CompoundSelector &compound, pugi::xml_node element) {
     return true;
 }
 
-bool matchesFrom(const Selector &selector, std::size_t index, pugi::xml_node element) {
-    if (!matchesCompound(selector.compounds[index], element)) return false;
-    if (index == 0) return true;
-    const char combinator = selector.combinators[index - 1];
-    for (pugi::xml_node up = element.parent(); up.type() == pugi::node_element; up = up.parent()) {
-        if (matchesFrom(selector, index - 1, up)) return true;
-        if (combinator == '>') return false;
-    }
-    return false;
-}
-
 // Skips an at-rule: up to its ';', or its whole block.
 std::size_t endOfAtRule(std::string_view css, std::size_t i) {
     for (; i < css.size(); ++i) {
@@ -157,8 +146,39 @@ std::string_view localName(pugi::xml_node element) {
     return name.substr(0, colon) == "svg" ? name.substr(colon + 1) : std::string_view{};
 }
 
+// Right to left, without backtracking: the element's ancestors are walked
+// once, and for each compound, from the leftmost on, the ancestors it may
+// stand at (with everything left of it matched above) are found from the
+// previous compound's, so a selector costs its length times the depth,
+// where trying each ancestor anew cost the depth to the power of its length.
 bool matches(const Selector &selector, pugi::xml_node element) {
-    return matchesFrom(selector, selector.compounds.size() - 1, element);
+    const std::size_t n = selector.compounds.size();
+    if (n == 0 || !matchesCompound(selector.compounds[n - 1], element)) return false;
+    if (n == 1) return true;
+    std::vector<pugi::xml_node> above; // nearest first
+    for (pugi::xml_node up = element.parent(); up.type() == pugi::node_element; up = up.parent())
+        above.push_back(up);
+    const std::size_t depth = above.size();
+    // at[k]: the compounds so far match with the current one at above[k].
+    std::vector<char> at(depth, 0), next(depth, 0);
+    for (std::size_t k = 0; k < depth; ++k)
+        at[k] = matchesCompound(selector.compounds[0], above[k]);
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        const char combinator = selector.combinators[i - 1];
+        // Whether some ancestor above k matches what is left of compound i.
+        bool anyAbove = false;
+        for (std::size_t k = depth; k-- > 0;) {
+            const bool linked = combinator == '>' ? k + 1 < depth && at[k + 1] : anyAbove;
+            next[k] = linked && matchesCompound(selector.compounds[i], above[k]);
+            anyAbove = anyAbove || at[k];
+        }
+        std::swap(at, next);
+    }
+    const char last = selector.combinators[n - 2];
+    if (last == '>') return depth > 0 && at[0];
+    for (std::size_t k = 0; k < depth; ++k)
+        if (at[k]) return true;
+    return false;
 }
 
 std::optional<std::vector<Selector>> parseSelectorList(std::string_view text) {
