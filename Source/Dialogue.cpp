@@ -3,6 +3,8 @@
 // and tooltip, the settings loaded one by one as their items are made.
 #include "Dialogue.h"
 
+#include <limits>
+
 #include "Apercu.h"
 #include "DialogueCBP.h"
 #include "Graphique.h"
@@ -55,7 +57,9 @@ void ChampDeCase(ADMDialogRef dialog, ASInt32 id, ADMRect rect, ASReal petitPas,
                  const char *cle, double &reglage, double defaut, ADMItemNotifyProc notification,
                  const char *bulle) {
     ADMItemRef champ = ChampNumerique(dialog, id, rect, kADMMillimeterUnits, petitPas, grandPas);
-    ChargeReel(cle, reglage, defaut);
+    // A box no larger than nothing is no box; the field's own minimum, the
+    // text size, is kept when OK saves.
+    ChargeReel(cle, reglage, defaut, std::numeric_limits<double>::min());
     sADMItem->SetMinFloatValue(champ, static_cast<ASReal>(CorpsTexteCase));
     sADMItem->SetFloatValue(champ, static_cast<ASReal>(reglage));
     Termine(champ, notification, bulle);
@@ -102,7 +106,7 @@ void CreeElements(ADMDialogRef dialog) {
 
     ADMItemRef corps = ChampNumerique(dialog, kIdCorpsTexte, {70, 36, 92, 101}, kADMPointUnits, 1.0f, 4.0f);
     sADMItem->SetMinFloatValue(corps, 0.1f);
-    ChargeReel(kCleCorpsCase, CorpsTexteCase, kCorpsTexteCaseDefaut);
+    ChargeReel(kCleCorpsCase, CorpsTexteCase, kCorpsTexteCaseDefaut, 0.1f);
     sADMItem->SetFloatValue(corps, static_cast<ASReal>(CorpsTexteCase));
     Termine(corps, CorpsTexteCaseCBP, "Text size.");
     Icone(dialog, 3, {73, 16, 86, 32}, CorpsTexteCaseDraw, "Text size.");
@@ -112,7 +116,7 @@ void CreeElements(ADMDialogRef dialog) {
     Icone(dialog, 6, {103, 9, 125, 34}, LongueurCaseDraw, "Length of each box.");
 
     ADMItemRef ecart = ChampNumerique(dialog, kIdEcart, {103, 143, 125, 208}, kADMPointUnits, 1.0f, 10.0f);
-    ChargeReel(kCleEcartCases, EcartEntreCases, kEcartEntreCasesDefaut);
+    ChargeReel(kCleEcartCases, EcartEntreCases, kEcartEntreCasesDefaut, 0.0);
     sADMItem->SetFloatValue(ecart, static_cast<ASReal>(EcartEntreCases));
     sADMItem->SetMinFloatValue(ecart, 0.0f);
     Termine(ecart, EcartEntreCasesCBP, "Gap between the boxes.");

@@ -1,5 +1,8 @@
 #include "Reglages.h"
 
+#include <cmath>
+#include <limits>
+
 #include "SuiteGlobals.h"
 
 char NomsPolices[kTailleNomsPolices] = "";
@@ -31,15 +34,25 @@ const char kCleCaseGlobales[] = "CaseGlobales";
 const char kCleCaseTeintes[] = "CaseTeintes";
 const char kCleCaseAutres[] = "CaseAutres";
 
-void ChargeReel(const char *cle, double &reglage, double defaut) {
+namespace {
+
+// Whether `valeur` is a number a single-precision field can hold.
+bool Representable(double valeur) { return std::fabs(valeur) <= std::numeric_limits<float>::max(); }
+
+} // namespace
+
+void ChargeReel(const char *cle, double &reglage, double defaut, double minimum) {
     reglage = defaut;
-    sAIPreference->GetRealPreference(kPrefixePreferences, cle, &reglage);
+    double valeur = defaut;
+    if (sAIPreference->GetRealPreference(kPrefixePreferences, cle, &valeur) != kNoErr) return;
+    // A box of infinite or no size would be drawn and written as such.
+    if (Representable(valeur) && valeur >= minimum) reglage = valeur;
 }
 
 void ChargeCoordonnee(const char *cle, ASReal &reglage) {
     double valeur = kCoinHGCaseDefaut;
     sAIPreference->GetRealPreference(kPrefixePreferences, cle, &valeur);
-    reglage = static_cast<ASReal>(valeur);
+    reglage = static_cast<ASReal>(Representable(valeur) ? valeur : kCoinHGCaseDefaut);
 }
 
 void ChargeBooleen(const char *cle, ASBoolean &reglage, bool defaut) {

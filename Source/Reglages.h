@@ -53,7 +53,9 @@ extern const char kCleCaseAutres[];
 
 // Loading, one setting at a time: the default first, then the stored value
 // when there is one (a missing or unreadable key keeps the default).
-void ChargeReel(const char *cle, double &reglage, double defaut);
+// A stored number the dialog's field could not show (no single-precision
+// value, or below the field's `minimum`) is not used: the default is.
+void ChargeReel(const char *cle, double &reglage, double defaut, double minimum);
 void ChargeCoordonnee(const char *cle, ASReal &reglage); // widened to double to read
 void ChargeBooleen(const char *cle, ASBoolean &reglage, bool defaut);
 void ChargeNomPolice(); // the stored font name over the default one

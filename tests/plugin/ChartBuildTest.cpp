@@ -224,6 +224,31 @@ TEST(ChartGeometry, TheWorkedRow) {
     EXPECT_EQ(rows[0].text->tags.at("VYNCOL").value, "jj");
 }
 
+// A stored size the dialog's field could not hold (beyond single precision,
+// or below the field's minimum) is not used: the chart is drawn at the
+// defaults, never with boxes of infinite or no size.
+TEST(ChartGeometry, StoredSizesNoFieldCouldHoldAreTheDefaults) {
+    ChartFixture f(documentJson(pathJson(fill(X)) + "," + pathJson(fill(Y))));
+    f.seekEverything();
+    f.setReal("LongueurCase", 1e308);
+    f.setReal("HauteurCase", -5);
+    f.setReal("CorpsCase", 0);
+    f.setReal("EcartCases", -1);
+    f.setReal("PosXCase", -1e300);
+    f.setReal("PosYCase", 12);
+    f.build();
+    auto rows = f.rows();
+    ASSERT_EQ(rows.size(), 2u);
+    const auto &box = *rows[0].box->path();
+    EXPECT_NEAR(box.segments[1].anchor.h - box.segments[0].anchor.h, 85.0394, 1e-3) << "the default length";
+    EXPECT_NEAR(box.segments[1].anchor.v - box.segments[2].anchor.v, 42.5197, 1e-3) << "the default height";
+    EXPECT_NEAR(box.segments[0].anchor.h, 12, 1e-4) << "the default offset";
+    EXPECT_NEAR(box.segments[0].anchor.v - rows[1].box->path()->segments[0].anchor.v, 42.5197 + 2, 1e-3)
+        << "the default gap";
+    for (const TextRun &run : rows[0].text->textFrame()->story.runs)
+        EXPECT_EQ(run.features.size, 12.0f) << "the default text size";
+}
+
 TEST(ChartGeometry, FiftyRowsRunDownOneColumnPastTheArtboard) {
     std::string art;
     for (int i = 0; i < 50; ++i)
