@@ -111,12 +111,7 @@ void Preferences::load() {
     SmallFileRead read = readSmallRegularFile(file_, kMaxPreferencesBytes);
     if (read.missing()) return;
     if (!read.bytes) {
-        if (!persist_) {
-            keepFile_ = true;
-            warn_("cannot read preferences " + file_.string() + ": " + read.refusal +
-                  "; the stored settings are not used in this run");
-            return;
-        }
+        if (!persist_) return leaveUnused(read.refusal);
         // Only a regular file is the host's to move aside. A folder, a FIFO
         // or a device standing in its place is left exactly where it is.
         std::error_code ignored;
@@ -127,17 +122,15 @@ void Preferences::load() {
         return;
     }
     ParsedPreferences parsed = parsePreferences(*read.bytes);
-    if (!parsed.values) {
-        // A run that saves nothing leaves the file exactly as it is.
-        if (!persist_) {
-            keepFile_ = true;
-            warn_("cannot read preferences " + file_.string() + ": " + parsed.problem +
-                  "; the stored settings are not used in this run");
-            return;
-        }
-        return setAsideDamaged(parsed.problem);
-    }
+    if (!parsed.values) return persist_ ? setAsideDamaged(parsed.problem) : leaveUnused(parsed.problem);
     values_ = std::move(*parsed.values);
+}
+
+// A run that saves nothing leaves a file it cannot use exactly as it is.
+void Preferences::leaveUnused(const std::string &problem) {
+    keepFile_ = true;
+    warn_("cannot read preferences " + file_.string() + ": " + problem +
+          "; the stored settings are not used in this run");
 }
 
 void Preferences::setAsideDamaged(const std::string &problem) {

@@ -75,6 +75,7 @@ class Preferences {
   private:
     void load();
     void setAsideDamaged(const std::string &problem);
+    void leaveUnused(const std::string &problem);
     void save();
     void saveFailed(const std::string &reason);
 
