@@ -29,10 +29,23 @@ std::size_t SvgBuilder::offsetOf(const char *p) const {
     return p >= parsed_.buffer ? static_cast<std::size_t>(p - parsed_.buffer) : 0;
 }
 
+// At most this many bytes of a value are quoted in a warning: a file may
+// hold a value of megabytes.
+constexpr std::size_t kQuotedValueBytes = 60;
+
 void SvgBuilder::reportValue(std::string_view value, std::string_view reason) {
     if (!reported_.emplace(value.data(), true).second) return;
     std::string message = "\"";
-    message += value;
+    if (value.size() <= kQuotedValueBytes) {
+        message += value;
+    } else {
+        // Cut before a character's continuation bytes, never inside it.
+        std::size_t end = kQuotedValueBytes;
+        while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
+            --end;
+        message += value.substr(0, end);
+        message += "\xE2\x80\xA6"; // …
+    }
     message += "\": ";
     message += reason;
     diagnostics_.warn(WarningKind::Paint, offsetOf(value.data()), message);

@@ -166,6 +166,20 @@ TEST(SvgChartMarks, ComeFromTheOptions) {
     EXPECT_EQ(dumpSvgRead(plain).find("tag:"), std::string::npos) << "without a tag namespace no tags";
 }
 
+// A warning quotes a short excerpt of the value it names, cut between
+// characters, however long the value is.
+TEST(SvgWarnings, QuoteAtMostAnExcerptOfTheValue) {
+    const std::string value = "caf\xC3\xA9" + std::string(100'000, 'x');
+    const SvgDocumentRead read = readSvgDocument(
+        R"(<svg xmlns="http://www.w3.org/2000/svg"><rect width="1" height="1" fill=")" + value + R"("/></svg>)",
+        "long.svg");
+    ASSERT_TRUE(read.document) << read.errorMessage();
+    ASSERT_EQ(read.warnings.size(), 1u);
+    EXPECT_LT(read.warnings[0].size(), 200u) << read.warnings[0].substr(0, 300);
+    EXPECT_NE(read.warnings[0].find("\"caf\xC3\xA9xxx"), std::string::npos) << read.warnings[0];
+    EXPECT_NE(read.warnings[0].find("x\xE2\x80\xA6\": "), std::string::npos) << read.warnings[0];
+}
+
 TEST(SvgSourceMap, KeepsTheFilesLineEndingAndIndentation) {
     const SvgDocumentRead read =
         readSvgDocument("<svg xmlns=\"http://www.w3.org/2000/svg\">\r\n<g id=\"a\">\r\n\t<rect width=\"1\" "
