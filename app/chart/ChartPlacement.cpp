@@ -16,14 +16,10 @@ constexpr float kLabelEmPerCharacter = 0.62f;
 constexpr float kDefaultLabelSize = 12;
 
 Rect boxBounds(const PathShape &box) {
-    Rect r{box.segments.front().anchor.h, box.segments.front().anchor.v, box.segments.front().anchor.h,
-           box.segments.front().anchor.v};
-    for (const PathSegment &s : box.segments) {
-        r.left = std::min(r.left, s.anchor.h);
-        r.right = std::max(r.right, s.anchor.h);
-        r.top = std::max(r.top, s.anchor.v);
-        r.bottom = std::min(r.bottom, s.anchor.v);
-    }
+    const Point first = box.segments.front().anchor;
+    Rect r{first.h, first.v, first.h, first.v};
+    for (const PathSegment &s : box.segments)
+        r = united(r, {s.anchor.h, s.anchor.v, s.anchor.h, s.anchor.v});
     return r;
 }
 
@@ -37,16 +33,7 @@ Rect labelBounds(const TextFrame &label) {
     return {label.anchor.h, label.anchor.v + size, label.anchor.h + width, label.anchor.v - size / 3};
 }
 
-void include(std::optional<Rect> &all, const Rect &r) {
-    if (!all) {
-        all = r;
-        return;
-    }
-    all->left = std::min(all->left, r.left);
-    all->right = std::max(all->right, r.right);
-    all->top = std::max(all->top, r.top);
-    all->bottom = std::min(all->bottom, r.bottom);
-}
+void include(std::optional<Rect> &all, const Rect &r) { all = all ? united(*all, r) : r; }
 
 } // namespace
 

@@ -15,6 +15,12 @@ struct Rect {
     friend bool operator==(const Rect &, const Rect &) = default;
 };
 
+// The smallest rectangle holding both.
+inline Rect united(const Rect &a, const Rect &b) {
+    return {a.left < b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 // x' = a·x + c·y + tx, y' = b·x + d·y + ty.
 struct Matrix {
     float a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;

@@ -16,12 +16,8 @@ Rect pictureBounds(const Document &document) {
     const auto &boards = document.artboards;
     if (boards.empty()) return Document::emptyA4().artboards.front().bounds;
     Rect all = boards.front().bounds;
-    for (const Artboard &board : boards) {
-        all.left = std::min(all.left, board.bounds.left);
-        all.right = std::max(all.right, board.bounds.right);
-        all.top = std::max(all.top, board.bounds.top);
-        all.bottom = std::min(all.bottom, board.bounds.bottom);
-    }
+    for (const Artboard &board : boards)
+        all = united(all, board.bounds);
     return all;
 }
 

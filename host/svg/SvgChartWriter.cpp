@@ -146,10 +146,7 @@ RootChange rootChange(const SvgSource &source, const Document &document) {
     if (document.artboards.empty() || first.attributesAt == 0) return change;
     Rect all = document.artboards.front().bounds;
     for (const Artboard &board : document.artboards) {
-        all.left = std::min(all.left, board.bounds.left);
-        all.right = std::max(all.right, board.bounds.right);
-        all.top = std::max(all.top, board.bounds.top);
-        all.bottom = std::min(all.bottom, board.bounds.bottom);
+        all = united(all, board.bounds);
         const Rect &b = board.bounds;
         if (!(near(b.left, first.left) && near(b.top, first.top) && near(b.right, first.right) &&
               near(b.bottom, first.bottom)))
