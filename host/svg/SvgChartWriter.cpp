@@ -372,11 +372,8 @@ std::string svgWithChart(const SvgSource &source, const Document &document) {
 }
 
 std::optional<FileWriteError> writeSvgWithChart(const SvgSource &source, const Document &document,
-                                                const std::filesystem::path &file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    if (source.gzipped || extension == ".svgz") {
+                                                const std::filesystem::path &file, bool gzip) {
+    if (gzip) {
         std::string bytes;
         try {
             bytes = gzipCompressedForSvgz(svgWithChart(source, document));

@@ -41,9 +41,10 @@ std::string svgWithChart(const SvgSource &source, const Document &document);
 void writeSvgWithChart(const SvgSource &source, const Document &document, ByteSink &sink);
 
 // Writes svgWithChart() to `file` through the host's safe writer,
-// gzip-compressed when the source was or the name ends in ".svgz": nothing
-// when it was written, otherwise why not.
-[[nodiscard]] std::optional<FileWriteError>
-writeSvgWithChart(const SvgSource &source, const Document &document, const std::filesystem::path &file);
+// gzip-compressed with `gzip` (the caller decides: a file's name, not the
+// source's form, says what a new file holds): nothing when it was written,
+// otherwise why not.
+[[nodiscard]] std::optional<FileWriteError> writeSvgWithChart(const SvgSource &source, const Document &document,
+                                                              const std::filesystem::path &file, bool gzip);
 
 } // namespace vyn::host::svg
