@@ -7,11 +7,14 @@
 #include <cctype>
 #include <string_view>
 #include <tuple>
+#include <unistd.h>
+#include <utility>
 #include <variant>
 
 #include "text/DecimalText.h"
 #include "DocumentFiles.h"
 #include "loader/PluginSet.h"
+#include "StandardStreams.h"
 
 namespace vyn::app {
 namespace {
@@ -66,7 +69,10 @@ std::variant<std::filesystem::path, std::string> readPictureName(const char *opt
 
 // Everything the arguments said, before it is checked.
 struct Given {
-    std::optional<std::string> input, output, select, place;
+    std::vector<std::string> inputs;
+    std::optional<std::string> output, outputDir, format, select, place;
+    std::optional<int> jobs;
+    bool list = false, quiet = false, verbose = false;
     std::optional<int> artboard;
     std::optional<double> dpi;
     std::optional<int> width;
@@ -81,10 +87,16 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.set_help_flag(); // the help is our own literal, printed by the caller
     cli.add_flag("-h,--help", options.help);
     cli.add_flag("--version", options.version);
-    cli.add_option("INPUT", given.input)->type_name("INPUT");
+    cli.add_option("INPUT", given.inputs)->type_name("INPUT");
     cli.add_option("-o,--output", given.output)->type_name("FILE");
+    cli.add_option("--output-dir", given.outputDir)->type_name("DIR");
+    cli.add_option("--format", given.format)->type_name("svg|svgz|json|png");
     cli.add_flag("--in-place", given.inPlace);
+    cli.add_flag("--list", given.list);
     cli.add_flag("--json", options.json);
+    cli.add_option("-j,--jobs", given.jobs)->type_name("N");
+    cli.add_flag("-q,--quiet", given.quiet);
+    cli.add_flag("-v,--verbose", given.verbose);
     cli.add_option("--select", given.select)->type_name("SELECTOR");
     cli.add_option("--place", given.place)->type_name("beside|artboard");
     cli.add_option("--artboard", given.artboard)->type_name("N");
@@ -140,60 +152,82 @@ std::optional<std::string> settle(const Given &given, Options &options) {
     return std::nullopt;
 }
 
-// The output's name and format: -o, the input itself, or NAME-colors.EXT.
-std::optional<std::string> settleOutput(const Given &given, DocumentJob &job) {
+std::optional<FileFormat> formatNamed(std::string_view name) {
+    for (FileFormat format : {FileFormat::Json, FileFormat::Svg, FileFormat::Svgz, FileFormat::Png})
+        if (name == formatName(format)) return format;
+    return std::nullopt;
+}
+
+// What the arguments say of every document alike.
+struct DocumentRules {
+    std::optional<FileFormat> format;        // --format
+    std::optional<std::filesystem::path> dir; // --output-dir
+};
+
+// The output's name and format: -o, standard output, the input itself, or
+// NAME-colors.EXT (beside the input or in --output-dir).
+std::optional<std::string> settleOutput(const Given &given, const DocumentRules &rules, DocumentJob &job) {
+    if (job.list) return std::nullopt;
     if (given.inPlace) {
         if (given.output) return "--in-place and --output exclude each other";
+        if (rules.dir) return "--in-place and --output-dir exclude each other";
+        if (job.fromStandardInput) return "--in-place: standard input cannot be rewritten";
+        if (rules.format && rules.format != job.inputFormat)
+            return "--in-place rewrites the input in its own format: it takes no --format";
+        job.inPlace = true;
         job.output = job.input;
         job.outputFormat = job.inputFormat;
         return std::nullopt;
     }
-    const bool named = given.output.has_value();
-    if (named && given.output->empty()) return "--output: the file name is empty";
-    job.output = named ? std::filesystem::path(*given.output) : defaultOutputFor(job.input);
-    const std::string output = (named ? "--output: " : "the output ") + job.output.string();
-    auto format = formatOf(job.output);
-    if (!format) return output + ": the file must end in .json, .svg, .svgz or .png";
-    // A JSON document has no SVG text of its own: its SVG is a picture.
-    if (job.inputFormat == FileFormat::Json && *format == FileFormat::Svgz)
-        return output + ": a JSON document is drawn as .svg or .png";
-    job.outputFormat = *format;
-    if (sameFile(job.output, job.input))
-        return output + ": this is the input itself (--in-place rewrites the input)";
+    if (given.output && *given.output == "-") {
+        job.toStandardOutput = true;
+        job.output = "-";
+        job.outputFormat = rules.format;
+    } else if (given.output) {
+        if (given.output->empty()) return "--output: the file name is empty";
+        job.output = *given.output;
+        job.outputNamed = true;
+        const std::string output = "--output: " + job.output.string();
+        job.outputFormat = formatOf(job.output);
+        if (!job.outputFormat) job.outputFormat = rules.format;
+        else if (rules.format && rules.format != job.outputFormat)
+            return output + ": the name says another format than --format " + formatName(*rules.format);
+        if (!job.outputFormat) return output + ": the file must end in .json, .svg, .svgz or .png (or give --format)";
+    } else {
+        if (job.fromStandardInput)
+            return "standard input has no name to write beside: give -o FILE, -o - or --list";
+        job.output = defaultOutputFor(job.input, rules.format);
+        if (rules.dir) job.output = *rules.dir / job.output.filename();
+        job.outputFormat = rules.format ? rules.format : job.inputFormat;
+    }
+    if (!job.toStandardOutput && !job.fromStandardInput && sameFile(job.output, job.input))
+        return (given.output ? "--output: " : "the output ") + job.output.string() +
+               ": this is the input itself (--in-place rewrites the input)";
     return std::nullopt;
 }
 
-// The document job, or the options that need one; the first fault found.
-std::optional<std::string> settleDocument(const Given &given, Options &options) {
-    if (!given.input) {
-        if (given.output) return "--output needs an INPUT document";
-        if (given.inPlace) return "--in-place needs an INPUT document";
-        if (given.select) return "--select needs an INPUT document";
-        if (given.place) return "--place needs an INPUT document";
-        if (given.artboard) return "--artboard needs an INPUT document";
-        if (given.dpi) return "--dpi needs an INPUT document";
-        if (given.width) return "--width needs an INPUT document";
-        if (options.json) return "--json needs an INPUT document";
-        return std::nullopt;
-    }
+// The job of one INPUT, or the first fault found.
+std::optional<std::string> settleDocument(const Given &given, const DocumentRules &rules, Options &options,
+                                          const std::string &input) {
     DocumentJob job;
-    job.input = *given.input;
-    if (given.input->empty()) return "INPUT: the file name is empty";
-    auto format = formatOf(job.input);
-    if (!format || *format == FileFormat::Png)
-        return *given.input + ": the document must end in .json, .svg or .svgz";
-    job.inputFormat = *format;
+    job.list = given.list;
+    if (input.empty()) return "INPUT: the file name is empty";
+    if (input == "-") {
+        job.fromStandardInput = true;
+        job.input = kStandardInputName;
+    } else {
+        job.input = input;
+        auto format = formatOf(job.input);
+        if (!format || *format == FileFormat::Png)
+            return input + ": the document must end in .json, .svg or .svgz (or be - for standard input)";
+        job.inputFormat = *format;
+    }
     if (given.select) {
-        if (job.inputFormat == FileFormat::Json)
-            return "--select: only an SVG document has elements to select";
         if (given.select->empty()) return "--select: the selector is empty";
         if (options.settings.selection == false)
             return "--select ticks \"Selection\": it cannot go with --no-selection";
         job.select = *given.select;
         options.settings.selection = true;
-    } else if (job.inputFormat != FileFormat::Json && !options.settings.selection) {
-        // An SVG file holds no selection: "Selection" would find nothing.
-        options.settings.selection = false;
     }
     if (given.place) {
         if (*given.place == "beside")
@@ -216,10 +250,90 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (*given.width < 1) return "--width: give a width of at least 1 pixel";
         job.width = *given.width;
     }
-    if (auto why = settleOutput(given, job)) return why;
+    if (auto why = settleOutput(given, rules, job)) return why;
+    if (job.inputFormat)
+        if (auto why = formatConflict(job, *job.inputFormat)) return why;
     if (given.dpi && job.outputFormat != FileFormat::Png) return "--dpi: only a .png output has a resolution";
     if (given.width && job.outputFormat != FileFormat::Png) return "--width: only a .png output has a width";
-    options.document = std::move(job);
+    options.documents.push_back(std::move(job));
+    return std::nullopt;
+}
+
+// No two documents may be written to one file, nor one read twice.
+std::optional<std::string> checkDistinctOutputs(const std::vector<DocumentJob> &jobs) {
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j) {
+            if (jobs[i].list || jobs[i].toStandardOutput) continue;
+            const auto a = jobs[i].output.lexically_normal(), b = jobs[j].output.lexically_normal();
+            if (a == b || sameFile(jobs[i].output, jobs[j].output))
+                return jobs[j].input.string() + " and " + jobs[i].input.string() + " would both be written to " +
+                       jobs[i].output.string();
+        }
+    return std::nullopt;
+}
+
+// The document jobs, or the options that need one; the first fault found.
+std::optional<std::string> settleDocuments(const Given &given, Options &options) {
+    DocumentRules rules;
+    if (given.format) {
+        rules.format = formatNamed(*given.format);
+        if (!rules.format) return "--format: " + inQuotes(*given.format) + " is none of svg, svgz, json, png";
+    }
+    if (given.outputDir) {
+        if (given.outputDir->empty()) return "--output-dir: the folder name is empty";
+        std::error_code error;
+        if (!std::filesystem::is_directory(*given.outputDir, error))
+            return "--output-dir: " + *given.outputDir + ": not a folder";
+        rules.dir = *given.outputDir;
+    }
+    if (given.inputs.empty()) {
+        for (auto [given_, option] :
+             {std::pair{given.output.has_value(), "--output"}, std::pair{given.outputDir.has_value(), "--output-dir"},
+              std::pair{given.format.has_value(), "--format"}, std::pair{given.inPlace, "--in-place"},
+              std::pair{given.list, "--list"}, std::pair{given.select.has_value(), "--select"},
+              std::pair{given.place.has_value(), "--place"}, std::pair{given.artboard.has_value(), "--artboard"},
+              std::pair{given.dpi.has_value(), "--dpi"}, std::pair{given.width.has_value(), "--width"},
+              std::pair{options.json, "--json"}})
+            if (given_) return std::string(option) + " needs an INPUT document";
+        return std::nullopt;
+    }
+
+    if (given.inputs.size() > 1)
+        for (auto [name, option] : {std::pair{&given.renderDialog, "--render-dialog"},
+                                    std::pair{&given.renderAbout, "--render-about"}})
+            if (*name) return std::string(option) + " draws one picture: it takes one INPUT";
+    if (std::count(given.inputs.begin(), given.inputs.end(), "-") > 1)
+        return "standard input (-) can be read only once";
+    if (given.inputs.size() > 1 && given.output)
+        return "--output names one file: with several inputs give --output-dir DIR";
+    if (given.list) {
+        for (auto [given_, option] :
+             {std::pair{given.output.has_value(), "--output"}, std::pair{given.outputDir.has_value(), "--output-dir"},
+              std::pair{given.format.has_value(), "--format"}, std::pair{given.inPlace, "--in-place"},
+              std::pair{given.dpi.has_value(), "--dpi"}, std::pair{given.width.has_value(), "--width"},
+              std::pair{options.saveSettings, "--save-settings"},
+              std::pair{given.renderDialog.has_value(), "--render-dialog"},
+              std::pair{given.renderAbout.has_value(), "--render-about"}})
+            if (given_) return "--list writes nothing: it cannot go with " + std::string(option);
+    }
+    if (given.output && *given.output == "-" && options.json)
+        return "--json: standard output carries the document (-o -); give --list --json for the rows";
+    for (const std::string &input : given.inputs)
+        if (auto why = settleDocument(given, rules, options, input)) return why;
+    return checkDistinctOutputs(options.documents);
+}
+
+std::optional<std::string> settleRun(const Given &given, Options &options) {
+    if (given.quiet && given.verbose) return "--quiet and --verbose exclude each other";
+    if (given.quiet) options.verbosity = Verbosity::Quiet;
+    if (given.verbose) options.verbosity = Verbosity::Verbose;
+    if (given.jobs) {
+        if (*given.jobs < 1 || *given.jobs > 1024) return "--jobs: give from 1 to 1024 processes";
+        options.jobs = *given.jobs;
+    } else {
+        const long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
+        options.jobs = cores > 0 ? static_cast<int>(std::min(cores, 1024L)) : 1;
+    }
     return std::nullopt;
 }
 
@@ -237,6 +351,17 @@ std::optional<std::string> checkPluginsFolder(const std::filesystem::path &plugi
 
 } // namespace
 
+std::optional<std::string> formatConflict(const DocumentJob &job, FileFormat format) {
+    if (format == FileFormat::Json && !job.select.empty())
+        return "--select: only an SVG document has elements to select";
+    // A JSON document has no SVG text of its own: its SVG is a picture.
+    if (format == FileFormat::Json && job.outputFormat == FileFormat::Svgz)
+        return (job.toStandardOutput ? std::string("--format svgz")
+                : (job.outputNamed ? "--output: " : "the output ") + job.output.string()) +
+               ": a JSON document is drawn as .svg or .png";
+    return std::nullopt;
+}
+
 ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
                                    const std::filesystem::path &defaultPlugins) {
     Options options;
@@ -252,7 +377,8 @@ ParsedCommandLine parseCommandLine(int argc, const char *const *argv,
     if (options.help || options.version) return {options, {}};
 
     if (auto why = settle(given, options)) return {std::nullopt, *why};
-    if (auto why = settleDocument(given, options)) return {std::nullopt, *why};
+    if (auto why = settleRun(given, options)) return {std::nullopt, *why};
+    if (auto why = settleDocuments(given, options)) return {std::nullopt, *why};
     if (auto why = checkPluginsFolder(options.plugins)) return {std::nullopt, *why};
     if (!options.renderAbout && !options.runsSettingsDialog()) options.menus = true;
     return {options, {}};

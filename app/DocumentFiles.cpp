@@ -19,9 +19,20 @@ std::optional<FileFormat> formatOf(const std::filesystem::path &file) {
     return std::nullopt;
 }
 
-std::filesystem::path defaultOutputFor(const std::filesystem::path &input) {
+const char *formatName(FileFormat format) {
+    switch (format) {
+    case FileFormat::Json: return "json";
+    case FileFormat::Svg: return "svg";
+    case FileFormat::Svgz: return "svgz";
+    case FileFormat::Png: return "png";
+    }
+    return "json";
+}
+
+std::filesystem::path defaultOutputFor(const std::filesystem::path &input, std::optional<FileFormat> format) {
     std::filesystem::path output = input;
-    output.replace_filename(input.stem().string() + "-colors" + input.extension().string());
+    const std::string extension = format ? std::string(".") + formatName(*format) : input.extension().string();
+    output.replace_filename(input.stem().string() + "-colors" + extension);
     return output;
 }
 

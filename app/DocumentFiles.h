@@ -12,8 +12,12 @@ enum class FileFormat { Json, Svg, Svgz, Png };
 // The format a name's extension stands for, in any letter case.
 std::optional<FileFormat> formatOf(const std::filesystem::path &file);
 
-// NAME-colors.EXT beside NAME.EXT.
-std::filesystem::path defaultOutputFor(const std::filesystem::path &input);
+// The format's name, which is also its extension without the dot: "svgz".
+const char *formatName(FileFormat format);
+
+// NAME-colors.EXT beside NAME.EXT, or NAME-colors.FORMAT for another format.
+std::filesystem::path defaultOutputFor(const std::filesystem::path &input,
+                                       std::optional<FileFormat> format = std::nullopt);
 
 // Whether both names lead to one existing file (the same device and inode,
 // through symbolic and hard links alike).

@@ -4,7 +4,7 @@
 
 namespace vyn::app {
 
-inline constexpr const char *kHelpText = R"(Usage: vyncolors [options] [INPUT] [-o OUTPUT]
+inline constexpr const char *kHelpText = R"(Usage: vyncolors [options] [INPUT...] [-o OUTPUT]
 
 Runs the Vyn•Colors plug-in inside the stand-in host: starts the host with
 the plug-ins folder, lets the plug-in install its menu commands, does what
@@ -13,15 +13,27 @@ the options ask, and shuts everything down again.
 With an INPUT document (.json, .svg or .svgz) it builds the document's
 colour chart: chooses "Vyn•Colors…", sets the settings options in the
 dialog, presses OK, prints the chart's rows on standard output (one label
-a line) and writes the document with its chart.
+a line) and writes the document with its chart. INPUT - is standard
+input (its first bytes tell a JSON document from SVG), OUTPUT - standard
+output (which then carries the document alone, not the rows).
   -o, --output FILE     Where to write, in the format of FILE's extension:
                         .json (the document format), .svg or .svgz (an SVG
                         input with the chart written into it; a JSON input
-                        drawn as a picture), .png (a picture). Without it:
+                        drawn as a picture), .png (a picture). The name
+                        alone says whether SVG is compressed. Without it:
                         NAME-colors.EXT beside INPUT, in INPUT's format.
+  --output-dir DIR      Write NAME-colors.EXT into the folder DIR instead.
+  --format svg|svgz|json|png
+                        The output's format where no file name tells it:
+                        standard output (without it: the input's format,
+                        uncompressed) and the NAME-colors names, which then
+                        end in .FORMAT.
   --in-place            Rewrite INPUT itself. The input is never written
                         otherwise: an OUTPUT that is INPUT, even through a
-                        link, is refused.
+                        link, is refused. A file rewritten in place keeps
+                        its compression.
+  --list                Print the rows and write nothing: no document, no
+                        picture, no preferences.
   --json                Print the rows as a JSON array: each row's label,
                         the kind and values of its paint, and how many of
                         the art objects the build examines use that paint.
@@ -51,6 +63,17 @@ a line) and writes the document with its chart.
                         --dpi).
   Files are written whole or not at all, and only when the build succeeded:
   after an alert, a refused setting or --cancel nothing is written.
+
+Several documents:
+  With several INPUTs each is charted into its own output, as one INPUT
+  would be, and its rows are printed under a line "NAME:" (with --json: one
+  JSON array of the documents). A file that fails does not stop the
+  others; the exit status is the worst of them, and a summary line goes to
+  standard error, with a progress line while a long run goes on on a
+  terminal.
+  -j, --jobs N          Build N documents at once (default: the number of
+                        cores), each in a process of its own. The output,
+                        and its order, are the same for every N.
 
 Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
   Any of these options opens the dialog, sets what they give as a person
@@ -89,6 +112,9 @@ Settings dialog (Tool Palettes › Vyn•Tools › Vyn•Colors…):
   held at that minimum, with a warning.
 
 Other options:
+  -q, --quiet           Print alerts and errors only: no warnings, and no
+                        rows unless --list or --json asks for them.
+  -v, --verbose         Also say where each document's chart was written.
   --menus               List the host's menus after start-up, one command per
                         line, as the path to it (the default without INPUT
                         when no other action is given).

@@ -8,6 +8,7 @@
 
 #include "frontend/Frontend.h"
 #include "Host.h"
+#include "Batch.h"
 #include "gate/HostError.h"
 #include "frontend/MenuModel.h"
 #include "preferences/Preferences.h"
@@ -86,7 +87,7 @@ bool stopsTheBuild(FrontendEvent::Kind kind) {
 
 // Chooses "Vyn•Colors…" with the user setting what `options` give, then
 // pressing OK, or Cancel when asked to or when a setting was refused.
-SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &err) {
+SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &err, std::ostream &warnings) {
     SettingsOutcome outcome;
     SettingsActions settings(options.settings, options.cancel, options.renderDialog);
     std::size_t eventsBeforeOK = 0;
@@ -95,7 +96,7 @@ SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &er
     // Left over when no dialog took them; they refer to `settings`.
     host.dialogs().user().clear();
     for (const auto &warning : settings.warnings())
-        err << "vyncolors: warning: " << warning << "\n";
+        warnings << "vyncolors: warning: " << warning << "\n";
     for (const auto &refusal : settings.refusals())
         err << "vyncolors: " << refusal << "\n";
     outcome.pressedOK = settings.pressedOK();
@@ -125,12 +126,12 @@ SettingsOutcome runSettings(Host &host, const Options &options, std::ostream &er
 // its rows printed, the document written. Rows made before an alert are
 // printed all the same; nothing is written unless everything succeeded.
 Outcome buildChart(Host &host, const Options &options, const InputDocument &input, PhaseTimings &timings,
-                   std::ostream &out, std::ostream &err) {
+                   std::ostream &out, std::ostream &err, std::ostream &warnings) {
     // Each build makes a new chart group; the one there before is no chart
     // of this run.
     Document &open = *host.documents().current();
     const ArtId earlierChart = chartGroup(open);
-    const DocumentJob &job = *options.document;
+    const DocumentJob &job = options.documents.front();
     if (job.artboard) {
         if (std::size_t(*job.artboard) > open.artboards.size()) {
             err << "vyncolors: --artboard " << *job.artboard << ": the document has "
@@ -142,31 +143,36 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
     const PlacementBefore placement = prepareChartPlacement(open, job.placement);
     const SettingsOutcome settings = [&] {
         auto stopwatch = timings.time("build");
-        return runSettings(host, options, err);
+        return runSettings(host, options, err, warnings);
     }();
     finishChartPlacement(*host.documents().current(), placement);
     if (!settings.pressedOK) return settings.outcome;
     const Document &document = *host.documents().current();
     std::vector<ChartRow> rows;
     if (chartGroup(document) != earlierChart) rows = chartRows(document);
+    // Standard output carries either the rows or the document.
     if (options.json)
         printRowsJson(document, rows, {settings.choices.selection, settings.choices.tints}, out);
-    else
+    else if (!job.toStandardOutput && (job.list || options.verbosity != Verbosity::Quiet))
         printRowLabels(rows, out);
     if (job.placement == Placement::Artboard && !rows.empty()) {
         const RowsOutside outside = rowsOutsideArtboard(document);
         if (outside.outside > 0)
-            err << "vyncolors: warning: " << (outside.below > 0 ? outside.below : outside.outside) << " of "
+            warnings << "vyncolors: warning: " << (outside.below > 0 ? outside.below : outside.outside) << " of "
                 << rows.size() << " rows lie " << (outside.below > 0 ? "below" : "outside") << " the artboard\n";
     }
     if (settings.outcome != Outcome::Done) return settings.outcome;
     if (settings.buildRefused) return Outcome::PluginRefused;
+    if (job.list) return Outcome::Done;
     auto stopwatch = timings.time("write");
     removeEmptyChartGroups(*host.documents().current());
-    if (auto failure = writeOutput(document, input.svg ? &*input.svg : nullptr, *options.document)) {
+    if (auto failure = writeOutput(document, input.svg ? &*input.svg : nullptr, job)) {
         err << "vyncolors: " << *failure << "\n";
         return Outcome::NotWritten;
     }
+    if (options.verbosity == Verbosity::Verbose)
+        err << "vyncolors: " << job.input.string() << ": " << rows.size() << (rows.size() == 1 ? " row" : " rows")
+            << " charted into " << (job.toStandardOutput ? "standard output" : job.output.string()) << "\n";
     return Outcome::Done;
 }
 
@@ -178,17 +184,29 @@ HostOptions hostOptionsFor(const Options &options) {
     return host;
 }
 
-Outcome runTimed(const Options &options, PhaseTimings &timings, std::ostream &out, std::ostream &err,
+// Drops what it is given: the warnings of a quiet run.
+class NullStream final : public std::ostream {
+  public:
+    NullStream() : std::ostream(nullptr) {}
+};
+
+Outcome runTimed(const Options &given, PhaseTimings &timings, std::ostream &out, std::ostream &err,
                  const HostPreparation &prepare) {
+    NullStream dropped;
+    std::ostream &warnings = given.verbosity == Verbosity::Quiet ? dropped : err;
     // The input is read before anything runs: an unusable one stops here.
     std::optional<InputDocument> input;
-    if (options.document) {
+    if (!given.documents.empty()) {
         {
             auto stopwatch = timings.time("read");
-            input = readInput(*options.document, err);
+            input = readInput(given.documents.front(), err, warnings);
         }
         if (!input) return Outcome::Unreadable;
     }
+    Options options = given;
+    // An SVG file holds no selection: "Selection" would find nothing, and
+    // is cleared unless the command line ticks it.
+    if (input && input->svg && !options.settings.selection) options.settings.selection = false;
 
     Host host(hostOptionsFor(options));
     host.frontend().setSink(
@@ -213,9 +231,9 @@ Outcome runTimed(const Options &options, PhaseTimings &timings, std::ostream &ou
         outcome = renderAbout(host, *options.renderAbout, err);
     if (outcome == Outcome::Done) {
         if (input)
-            outcome = buildChart(host, options, *input, timings, out, err);
+            outcome = buildChart(host, options, *input, timings, out, err, warnings);
         else if (options.runsSettingsDialog())
-            outcome = runSettings(host, options, err).outcome;
+            outcome = runSettings(host, options, err, warnings).outcome;
     }
     host.shutdown();
     return outcome;
@@ -224,6 +242,10 @@ Outcome runTimed(const Options &options, PhaseTimings &timings, std::ostream &ou
 } // namespace
 
 Outcome run(const Options &options, std::ostream &out, std::ostream &err, const HostPreparation &prepare) {
+    if (options.documents.size() > 1)
+        return runBatch(options, out, err, [&prepare](const Options &one, std::ostream &o, std::ostream &e) {
+            return run(one, o, e, prepare);
+        });
     PhaseTimings timings;
     const Outcome outcome = runTimed(options, timings, out, err, prepare);
     if (options.timings) timings.print(err);

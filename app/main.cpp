@@ -36,7 +36,7 @@ int main(int argc, char **argv) {
         return exitStatusOf(Outcome::Done);
     }
     // Only a document makes the heap big enough to matter.
-    if (parsed.options->document) useHugePagesForHeap(std::size_t{512} << 20);
+    if (!parsed.options->documents.empty()) useHugePagesForHeap(std::size_t{512} << 20);
     try {
         return exitStatusOf(run(*parsed.options, std::cout, std::cerr));
     } catch (const std::exception &e) {

@@ -16,45 +16,16 @@
 #include "document/JsonDocumentReader.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
+#include "VyncolorsRun.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using vyn::test::readFile;
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-// The first line of `err` that is the program's (the leak checker of a
-// sanitized build may add its own report), or "".
-std::string saidSomething(const std::string &err) {
-    std::istringstream lines(err);
-    std::string line;
-    while (std::getline(lines, line))
-        for (const char *speaker : {"vyncolors:", "error:", "alert:", "warning:", "beep:"})
-            if (line.rfind(speaker, 0) == 0) return line;
-    return "";
-}
-
-class VyncolorsTest : public ::testing::Test {
-  protected:
-    // Runs with a configuration folder of its own, so that no preference of
-    // the person running the tests is read or written; `environment` holds
-    // more NAME=VALUE words for the program.
-    Outcome run(const std::string &args, const std::string &environment = "") {
-        std::string command = "XDG_CONFIG_HOME='" + dir.string() + "' " + environment + " '" + VYNCOLORS_EXE +
-                              "' " + args + " >'" + (dir / "out").string() + "' 2>'" +
-                              (dir / "err").string() + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"), readFile(dir / "err")};
-    }
-
-    vyn::test::TempFolder folder;
-    const fs::path &dir = folder.path();
-};
+using vyn::test::Outcome;
+using vyn::test::saidSomething;
+using vyn::test::VyncolorsTest;
 
 TEST_F(VyncolorsTest, HelpIsTheManual) {
     Outcome o = run("--help");

@@ -109,7 +109,7 @@ TEST(OptionParsing, ADocumentsOutputIsNamedOrDerivedAndHasAFormat) {
     struct Case {
         std::vector<std::string> args;
         std::string output;
-        FileFormat format;
+        std::optional<FileFormat> format; // none: the input's, once it is read
     } cases[] = {
         {{"a.json"}, "a-colors.json", FileFormat::Json},
         {{"dir/a.b.svgz"}, "dir/a.b-colors.svgz", FileFormat::Svgz},
@@ -117,14 +117,19 @@ TEST(OptionParsing, ADocumentsOutputIsNamedOrDerivedAndHasAFormat) {
         {{"a.svg", "--output=b.json"}, "b.json", FileFormat::Json},
         {{"a.json", "-o", "b.svg"}, "b.svg", FileFormat::Svg},
         {{"a.svgz", "--in-place"}, "a.svgz", FileFormat::Svgz},
+        {{"a.svg", "--format", "png"}, "a-colors.png", FileFormat::Png},
+        {{"a.svg", "--output-dir", ".", "--format", "svgz"}, "./a-colors.svgz", FileFormat::Svgz},
+        {{"a.svg", "-o", "-"}, "-", std::nullopt},
+        {{"-", "-o", "-", "--format", "png"}, "-", FileFormat::Png},
+        {{"a.svg", "-o", "b", "--format", "json"}, "b", FileFormat::Json},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.front() + " " + c.args.back());
         ParsedCommandLine parsed = parse(c.args);
         ASSERT_TRUE(parsed.options) << parsed.error;
-        ASSERT_TRUE(parsed.options->document);
-        EXPECT_EQ(parsed.options->document->output, c.output);
-        EXPECT_EQ(parsed.options->document->outputFormat, c.format);
+        ASSERT_EQ(parsed.options->documents.size(), 1u);
+        EXPECT_EQ(parsed.options->documents[0].output, c.output);
+        EXPECT_EQ(parsed.options->documents[0].outputFormat, c.format);
         EXPECT_TRUE(parsed.options->runsSettingsDialog()) << "a document's chart is built through OK";
         EXPECT_FALSE(parsed.options->menus);
     }
@@ -133,7 +138,8 @@ TEST(OptionParsing, ADocumentsOutputIsNamedOrDerivedAndHasAFormat) {
 TEST(OptionParsing, SelectingElementsTicksSelection) {
     ParsedCommandLine parsed = parse({"a.svg", "--select", "#logo, .brand path"});
     ASSERT_TRUE(parsed.options) << parsed.error;
-    EXPECT_EQ(parsed.options->document->select, "#logo, .brand path");
+    ASSERT_EQ(parsed.options->documents.size(), 1u);
+    EXPECT_EQ(parsed.options->documents[0].select, "#logo, .brand path");
     EXPECT_EQ(parsed.options->settings.selection, true);
 }
 
@@ -158,7 +164,7 @@ TEST(OptionParsing, DocumentOptionsThatCannotWorkAreRefused) {
         {{"a.svg", "--select", ".x", "--no-selection"}, "--select ticks \"Selection\""},
         {{"a.txt"}, "a.txt: the document must end in .json, .svg or .svgz"},
         {{"a.png"}, "a.png: the document must end in .json, .svg or .svgz"},
-        {{"a.json", "b.json"}, "b.json"},
+        {{"a.json", "b.json", "-o", "c.json"}, "--output names one file"},
         {{"-o", "b.json"}, "--output needs an INPUT document"},
         {{"--in-place"}, "--in-place needs an INPUT document"},
         {{"--json"}, "--json needs an INPUT document"},
