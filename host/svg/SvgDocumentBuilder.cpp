@@ -83,6 +83,7 @@ void SvgBuilder::survey() {
                         sheet_.add(text.value());
         }
     });
+    sheet_.finish();
 }
 
 void SvgBuilder::readArtboard() {

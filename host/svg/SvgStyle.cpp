@@ -38,38 +38,60 @@ std::optional<Property> propertyNamed(std::string_view name) {
     return std::nullopt;
 }
 
-void StyleResolver::apply(SpecifiedStyle &style, Property property, std::string_view value) {
+std::optional<ParsedValue> StyleResolver::parse(Property property, std::string_view value) {
+    ParsedValue parsed;
+    parsed.property = property;
+    parsed.value = value;
     const bool inherit = equalsIgnoringCase(value, "inherit");
     switch (property) {
     case Property::Fill:
-    case Property::Stroke: {
-        std::optional<PaintValue> paint;
-        if (!inherit && !(paint = parsePaint(value))) {
+    case Property::Stroke:
+        if (!inherit && !(parsed.paint = parsePaint(value))) {
             report_(value, "this paint is not understood; it is ignored");
-            return;
+            return std::nullopt;
         }
-        (property == Property::Fill ? style.fill : style.stroke) = paint;
         break;
-    }
     case Property::Color:
-    case Property::StopColor: {
-        const bool current = equalsIgnoringCase(value, "currentColor");
-        std::optional<SvgColor> color;
-        if (!inherit && !current && !(color = parseColor(value))) {
+    case Property::StopColor:
+        parsed.current = equalsIgnoringCase(value, "currentColor");
+        if (!inherit && !parsed.current && !(parsed.color = parseColor(value))) {
             report_(value, "this colour is not understood; it is ignored");
-            return;
-        }
-        if (property == Property::Color) {
-            style.color = color; // currentColor: the parent's colour, as if not set
-        } else {
-            style.stopColor = color;
-            style.stopColorIsCurrent = current;
+            return std::nullopt;
         }
         break;
-    }
     default: break;
     }
-    style.raw[static_cast<std::size_t>(property)] = value;
+    return parsed;
+}
+
+void StyleResolver::assign(SpecifiedStyle &style, const ParsedValue &parsed) {
+    switch (parsed.property) {
+    case Property::Fill: style.fill = parsed.paint; break;
+    case Property::Stroke: style.stroke = parsed.paint; break;
+    case Property::Color: style.color = parsed.color; break; // currentColor: the parent's, as if not set
+    case Property::StopColor:
+        style.stopColor = parsed.color;
+        style.stopColorIsCurrent = parsed.current;
+        break;
+    default: break;
+    }
+    style.raw[static_cast<std::size_t>(parsed.property)] = parsed.value;
+}
+
+void StyleResolver::apply(SpecifiedStyle &style, Property property, std::string_view value) {
+    if (const auto parsed = parse(property, value)) assign(style, *parsed);
+}
+
+const std::vector<StyleResolver::RuleValue> &StyleResolver::valuesOf(const StyleSheet::Rule &rule) {
+    if (ruleValues_.size() <= rule.rank) ruleValues_.resize(sheet_.size());
+    auto &values = ruleValues_[rule.rank];
+    if (!values) {
+        values.emplace();
+        for (const Declaration &d : rule.declarations)
+            if (const auto p = propertyNamed(d.name))
+                if (auto parsed = parse(*p, d.value)) values->push_back({std::move(*parsed), d.important});
+    }
+    return *values;
 }
 
 SpecifiedStyle StyleResolver::specified(pugi::xml_node element) {
@@ -84,21 +106,31 @@ SpecifiedStyle StyleResolver::specified(pugi::xml_node element) {
         }
     }
     important_.clear();
-    auto declare = [&](const Declaration &d) {
-        const auto p = propertyNamed(d.name);
-        if (!p) return;
-        if (d.important)
-            important_.emplace_back(*p, d.value);
-        else
-            apply(style, *p, d.value);
-    };
+    // A rule's values are parsed the first time it matches, once.
     sheet_.matchingRules(element, rules_);
     for (const StyleSheet::Rule *rule : rules_)
-        for (const Declaration &d : rule->declarations)
-            declare(d);
-    forEachDeclaration(styleAttribute, declare);
-    for (const auto &[p, value] : important_)
-        apply(style, p, value);
+        for (const RuleValue &v : valuesOf(*rule)) {
+            if (v.important)
+                important_.push_back(&v.value);
+            else
+                assign(style, v.value);
+        }
+    std::vector<ParsedValue> &ownImportant = ownImportant_;
+    ownImportant.clear();
+    forEachDeclaration(styleAttribute, [&](const Declaration &d) {
+        const auto p = propertyNamed(d.name);
+        if (!p) return;
+        if (auto parsed = parse(*p, d.value)) {
+            if (d.important)
+                ownImportant.push_back(std::move(*parsed));
+            else
+                assign(style, *parsed);
+        }
+    });
+    for (const ParsedValue *v : important_)
+        assign(style, *v);
+    for (const ParsedValue &v : ownImportant)
+        assign(style, v);
     return style;
 }
 

@@ -84,6 +84,15 @@ struct ComputedStyle {
     double fontSize = 16;
 };
 
+// A declaration of a property this reader uses, its value parsed.
+struct ParsedValue {
+    Property property = Property::Fill;
+    std::string_view value;
+    std::optional<PaintValue> paint; // fill and stroke; none for inherit
+    std::optional<SvgColor> color;   // color and stop-color; none for inherit and currentColor
+    bool current = false;            // currentColor
+};
+
 // Where a value came from, for a warning: its place in the file.
 using ReportBadValue = std::function<void(std::string_view value, std::string_view reason)>;
 
@@ -97,12 +106,23 @@ class StyleResolver {
     ComputedStyle compute(const SpecifiedStyle &own, const ComputedStyle &parent, double viewportSize) const;
 
   private:
+    struct RuleValue {
+        ParsedValue value;
+        bool important = false;
+    };
+    // None, with a warning, for a paint or colour that does not parse.
+    std::optional<ParsedValue> parse(Property property, std::string_view value);
+    static void assign(SpecifiedStyle &style, const ParsedValue &parsed);
     void apply(SpecifiedStyle &style, Property property, std::string_view value);
+    const std::vector<RuleValue> &valuesOf(const StyleSheet::Rule &rule);
 
     const StyleSheet &sheet_;
     ReportBadValue report_;
-    std::vector<const StyleSheet::Rule *> rules_; // scratch, reused for every element
-    std::vector<std::pair<Property, std::string_view>> important_;
+    std::vector<std::optional<std::vector<RuleValue>>> ruleValues_; // by rank, parsed on first use
+    // Scratch, reused for every element.
+    std::vector<const StyleSheet::Rule *> rules_;
+    std::vector<const ParsedValue *> important_;
+    std::vector<ParsedValue> ownImportant_;
 };
 
 std::optional<Property> propertyNamed(std::string_view name);

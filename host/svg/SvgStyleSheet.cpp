@@ -229,13 +229,12 @@ void StyleSheet::add(std::string_view css) {
         const std::vector<Declaration> declarations =
             parseDeclarations(css.substr(open + 1, close - open - 1));
         std::string_view selectors = css.substr(i, open - i);
-        while (true) {
+        while (!declarations.empty()) {
             const std::size_t comma = selectors.find(',');
-            if (auto selector = parseSelector(selectors.substr(0, comma))) {
-                rules_.push_back(
-                    {std::move(*selector), static_cast<std::uint32_t>(rules_.size()), declarations});
-                index(rules_.size() - 1);
-            }
+            const std::string_view text = trimmed(selectors.substr(0, comma));
+            if (auto selector = parseSelector(text))
+                rules_.push_back({std::move(*selector), text, static_cast<std::uint32_t>(rules_.size()),
+                                  declarations});
             if (comma == std::string_view::npos) break;
             selectors.remove_prefix(comma + 1);
         }
@@ -243,26 +242,62 @@ void StyleSheet::add(std::string_view css) {
     }
 }
 
-void StyleSheet::index(std::size_t rule) {
-    const CompoundSelector &key = rules_[rule].selector.compounds.back();
+void StyleSheet::finish() {
+    // Latest first: what a rule of the same text declares later is seen
+    // before the earlier declaration it overrides.
+    std::unordered_map<std::string_view, std::unordered_set<std::string_view>> normal, important;
+    for (auto rule = rules_.rbegin(); rule != rules_.rend(); ++rule) {
+        auto &laterNormal = normal[rule->text], &laterImportant = important[rule->text];
+        std::vector<Declaration> live;
+        for (auto d = rule->declarations.rbegin(); d != rule->declarations.rend(); ++d) {
+            const bool overridden = laterImportant.count(d->name) || (!d->important && laterNormal.count(d->name));
+            if (!overridden) live.push_back(*d);
+            (d->important ? laterImportant : laterNormal).insert(d->name);
+        }
+        std::reverse(live.begin(), live.end());
+        rule->declarations = std::move(live);
+    }
+    ranked_.clear();
+    byId_.clear();
+    byClass_.clear();
+    byType_.clear();
+    universal_.clear();
+    for (Rule &rule : rules_)
+        if (!rule.declarations.empty()) ranked_.push_back(&rule);
+    std::stable_sort(ranked_.begin(), ranked_.end(), [](const Rule *x, const Rule *y) {
+        return x->selector.specificity < y->selector.specificity;
+    });
+    for (std::size_t r = 0; r < ranked_.size(); ++r) {
+        ranked_[r]->rank = static_cast<std::uint32_t>(r);
+        index(*ranked_[r]);
+    }
+}
+
+void StyleSheet::index(const Rule &rule) {
+    const CompoundSelector &key = rule.selector.compounds.back();
     if (!key.id.empty())
-        byId_[key.id].push_back(rule);
+        byId_[key.id].push_back(rule.rank);
     else if (!key.classes.empty())
-        byClass_[key.classes.front()].push_back(rule);
+        byClass_[key.classes.front()].push_back(rule.rank);
     else if (!key.type.empty())
-        byType_[key.type].push_back(rule);
+        byType_[key.type].push_back(rule.rank);
     else
-        universal_.push_back(rule);
+        universal_.push_back(rule.rank);
 }
 
 void StyleSheet::matchingRules(pugi::xml_node element, std::vector<const Rule *> &out) const {
     out.clear();
-    if (rules_.empty()) return;
-    auto consider = [&](const std::vector<std::size_t> &candidates) {
-        for (std::size_t r : candidates)
-            if (matches(rules_[r].selector, element)) out.push_back(&rules_[r]);
+    if (ranked_.empty()) return;
+    // Each index's matches are in cascade order already: merging each run
+    // into those before it keeps the whole in order.
+    auto consider = [&](const std::vector<std::uint32_t> &candidates) {
+        const auto before = static_cast<std::ptrdiff_t>(out.size());
+        for (std::uint32_t r : candidates)
+            if (matches(ranked_[r]->selector, element)) out.push_back(ranked_[r]);
+        std::inplace_merge(out.begin(), out.begin() + before, out.end(),
+                           [](const Rule *x, const Rule *y) { return x->rank < y->rank; });
     };
-    auto lookUp = [&](const std::unordered_map<std::string_view, std::vector<std::size_t>> &map,
+    auto lookUp = [&](const std::unordered_map<std::string_view, std::vector<std::uint32_t>> &map,
                       std::string_view key) {
         if (map.empty() || key.empty()) return;
         if (const auto it = map.find(key); it != map.end()) consider(it->second);
@@ -271,11 +306,7 @@ void StyleSheet::matchingRules(pugi::xml_node element, std::vector<const Rule *>
     if (!byClass_.empty()) forEachClass(element, [&](std::string_view c) { lookUp(byClass_, c); });
     lookUp(byType_, localName(element));
     consider(universal_);
-    std::sort(out.begin(), out.end(), [](const Rule *x, const Rule *y) {
-        return x->selector.specificity != y->selector.specificity
-                   ? x->selector.specificity < y->selector.specificity
-                   : x->order < y->order;
-    });
+    // A class named twice on the element finds its rules twice.
     out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 

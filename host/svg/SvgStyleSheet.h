@@ -4,7 +4,9 @@
 //
 // Rules are indexed by the key of their rightmost compound (id, else a
 // class, else the type), so finding the rules of an element looks at the
-// few rules that can match it, not at every rule of the sheet. A selector
+// few rules that can match it, not at every rule of the sheet; each index
+// holds its rules in cascade order, so an element's rules are merged, not
+// sorted. A selector
 // this reader does not know (attributes, pseudo-classes, siblings) never
 // matches; the rest of its list still does. At-rules are skipped.
 #pragma once
@@ -16,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -55,21 +58,32 @@ std::optional<std::vector<Selector>> parseSelectorList(std::string_view text);
 std::string_view localName(pugi::xml_node element);
 bool matches(const Selector &selector, pugi::xml_node element);
 
+// Rules are kept only for what they can still decide: a rule without
+// declarations is dropped, and so is a declaration that a later rule of the
+// same selector text (which matches the same elements, and wins) declares
+// again with at least its importance.
 class StyleSheet {
   public:
     struct Rule {
         Selector selector;
+        std::string_view text; // the selector as written, trimmed
         std::uint32_t order = 0;
         std::vector<Declaration> declarations;
+        std::uint32_t rank = 0; // the place in cascade order, once finished
     };
 
     // Adds the rules of one stretch of CSS, the text of a <style> element,
     // which must outlive the sheet.
     void add(std::string_view css);
+    // After the last add(), before matchingRules() (which finds nothing
+    // before it): puts the rules in cascade order once, so that no
+    // element's rules are sorted again.
+    void finish();
     bool empty() const { return rules_.empty(); }
+    std::size_t size() const { return ranked_.size(); }
 
     // The rules that match, in cascade order: lower specificity first, then
-    // earlier first. `out` is cleared first.
+    // earlier first (their ranks ascending). `out` is cleared first.
     void matchingRules(pugi::xml_node element, std::vector<const Rule *> &out) const;
 
     // Whether `p` points into CSS this sheet copied to blank out comments,
@@ -77,13 +91,15 @@ class StyleSheet {
     std::optional<const char *> original(const char *p) const;
 
   private:
-    void index(std::size_t rule);
+    void index(const Rule &rule);
 
     std::deque<Rule> rules_;
+    std::vector<Rule *> ranked_; // in cascade order, after finish()
     std::deque<std::string> copies_; // CSS with comments blanked out, same length
     std::vector<std::pair<const char *, const char *>> copiedFrom_; // copy, original
-    std::unordered_map<std::string_view, std::vector<std::size_t>> byId_, byClass_, byType_;
-    std::vector<std::size_t> universal_;
+    // Ranks, ascending, by the key of each rule's rightmost compound.
+    std::unordered_map<std::string_view, std::vector<std::uint32_t>> byId_, byClass_, byType_;
+    std::vector<std::uint32_t> universal_;
 };
 
 std::optional<Declaration> declarationOf(std::string_view text);
