@@ -80,21 +80,38 @@ class Writer {
   public:
     explicit Writer(const Document &document) : document_(document) {}
 
-    Json write() {
-        Json out = Json::object();
-        out["format"] = words::kFormatName;
-        out["version"] = words::kFormatVersion;
-        out["colorModel"] = word(words::kColorModels, document_.colorModel);
-        out["artboards"] = Json::array();
+    // The document, streamed to `sink`: the head and swatches whole, then
+    // each layer and group piece by piece, so that no more than one path or
+    // text frame is held as JSON at a time. Everything that can refuse the
+    // document is checked before the first byte.
+    void write(ByteSink &sink) {
+        Json head = Json::object();
+        head["format"] = words::kFormatName;
+        head["version"] = words::kFormatVersion;
+        head["colorModel"] = word(words::kColorModels, document_.colorModel);
+        head["artboards"] = Json::array();
         for (const Artboard &board : document_.artboards)
-            out["artboards"].push_back(artboard(board));
-        if (document_.activeArtboard != 0) out["activeArtboard"] = document_.activeArtboard;
-        out["swatches"] = swatches();
+            head["artboards"].push_back(artboard(board));
+        if (document_.activeArtboard != 0) head["activeArtboard"] = document_.activeArtboard;
+        head["swatches"] = swatches();
         rankFullySelected();
-        out["layers"] = Json::array();
         for (const Layer &l : document_.layers())
-            out["layers"].push_back(layer(l));
-        return out;
+            checkPaints(l.group);
+
+        BufferedSink out(sink);
+        openObject(out, head, "");
+        out.write(",\n  \"layers\": ");
+        streamArray(out, document_.layers(), "  ", [&](const Layer &l, const std::string &indent) {
+            Json own = {{"title", l.title}};
+            putFlag(own, "locked", !l.editable);
+            putFlag(own, "hidden", !l.visible);
+            const Art &group = *document_.art(l.group);
+            Json common_ = Json::object();
+            common(group, common_);
+            if (!common_.empty()) own["group"] = std::move(common_);
+            streamWithArt(out, own, *group.group(), indent);
+        });
+        out.write("\n}\n");
     }
 
   private:
@@ -272,11 +289,7 @@ class Writer {
     Json art(ArtId id) const {
         const Art &a = *document_.art(id);
         Json out = Json::object();
-        if (const Group *g = a.group()) {
-            out["type"] = "group";
-            common(a, out);
-            out["art"] = children(*g);
-        } else if (const PathShape *p = a.path()) {
+        if (const PathShape *p = a.path()) {
             out["type"] = "path";
             common(a, out);
             putFlag(out, "closed", p->closed);
@@ -300,11 +313,86 @@ class Writer {
         return out;
     }
 
-    Json children(const Group &g) const {
-        Json out = Json::array();
-        for (ArtId child : g.children)
-            out.push_back(art(child));
+    // `object` (not empty) dumped at `indent`, without its closing brace.
+    static void openObject(ByteSink &out, const Json &object, const std::string &indent) {
+        std::string text = object.dump(2, ' ', false, Json::error_handler_t::replace);
+        text.resize(text.size() - 2); // "\n}"
+        out.write(indented(text, indent));
+    }
+
+    // `json` dumped as a member at `indent`: a JSON string has no raw line
+    // break, so every line break of the dump is one of the layout's.
+    static std::string indented(const std::string &text, const std::string &indent) {
+        if (indent.empty()) return text;
+        std::string out;
+        out.reserve(text.size());
+        for (char c : text) {
+            out += c;
+            if (c == '\n') out += indent;
+        }
         return out;
+    }
+
+    // An array of the `items` at `indent`, as the library lays one out;
+    // `element(item, its indent)` writes each.
+    template <class Items, class Element>
+    static void streamArray(ByteSink &out, const Items &items, const std::string &indent, Element &&element) {
+        if (items.begin() == items.end()) {
+            out.write("[]");
+            return;
+        }
+        const std::string inner = indent + "  ";
+        out.write("[");
+        bool first = true;
+        for (const auto &item : items) {
+            out.write(first ? "\n" : ",\n");
+            first = false;
+            out.write(inner);
+            element(item, inner);
+        }
+        out.write("\n");
+        out.write(indent);
+        out.write("]");
+    }
+
+    // `own` with a last member "art": the children of `group`, streamed.
+    void streamWithArt(ByteSink &out, const Json &own, const Group &group, const std::string &indent) const {
+        openObject(out, own, indent);
+        out.write(",\n");
+        out.write(indent);
+        out.write("  \"art\": ");
+        streamArray(out, group.children, indent + "  ",
+                    [&](ArtId child, const std::string &inner) { streamArt(out, child, inner); });
+        out.write("\n");
+        out.write(indent);
+        out.write("}");
+    }
+
+    void streamArt(ByteSink &out, ArtId id, const std::string &indent) const {
+        const Art &a = *document_.art(id);
+        if (const Group *g = a.group()) {
+            Json own = {{"type", "group"}};
+            common(a, own);
+            streamWithArt(out, own, *g, indent);
+        } else {
+            out.write(indented(art(id).dump(2, ' ', false, Json::error_handler_t::replace), indent));
+        }
+    }
+
+    // Refuses, before anything is written, a paint that names a swatch the
+    // document does not have.
+    void checkPaints(ArtId id) const {
+        const Art &a = *document_.art(id);
+        if (const Group *g = a.group()) {
+            for (ArtId child : g->children)
+                checkPaints(child);
+        } else if (const PathShape *p = a.path()) {
+            paint(p->style.fill.paint);
+            paint(p->style.stroke.paint);
+        } else if (const TextFrame *t = a.textFrame()) {
+            for (const TextRun &run : t->story.runs)
+                if (run.features.fill) paint(*run.features.fill);
+        }
     }
 
     static Json segment(const PathSegment &s) {
@@ -335,18 +423,6 @@ class Writer {
         return out;
     }
 
-    Json layer(const Layer &l) const {
-        Json out = {{"title", l.title}};
-        putFlag(out, "locked", !l.editable);
-        putFlag(out, "hidden", !l.visible);
-        const Art &group = *document_.art(l.group);
-        Json own = Json::object();
-        common(group, own);
-        if (!own.empty()) out["group"] = std::move(own);
-        out["art"] = children(*group.group());
-        return out;
-    }
-
     const Document &document_;
     SwatchNames<CustomColorId> customNames_;
     SwatchNames<PatternId> patternNames_;
@@ -357,14 +433,11 @@ class Writer {
 } // namespace
 
 std::optional<FileWriteError> writeJsonDocument(const Document &document, ByteSink &sink) {
-    Json json;
     try {
-        json = Writer(document).write();
+        Writer(document).write(sink);
     } catch (const Unwritable &refused) {
         return FileWriteError{{}, refused.why};
     }
-    sink.write(json.dump(2, ' ', false, Json::error_handler_t::replace));
-    sink.write("\n");
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 // the program writes to an AtomicFile (AtomicFile.h).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,33 @@ class StringSink final : public ByteSink {
 
   private:
     std::string bytes_;
+};
+
+// Gathers small writes into large ones for `to`: writers that stream many
+// small pieces, to a file that takes each write as a system call.
+class BufferedSink final : public ByteSink {
+  public:
+    explicit BufferedSink(ByteSink &to, std::size_t capacity = 1 << 16) : to_(to), capacity_(capacity) {}
+    ~BufferedSink() override { flush(); }
+    BufferedSink(const BufferedSink &) = delete;
+    BufferedSink &operator=(const BufferedSink &) = delete;
+
+    void write(std::string_view bytes) override {
+        if (buffer_.size() + bytes.size() > capacity_) flush();
+        if (bytes.size() >= capacity_)
+            to_.write(bytes);
+        else
+            buffer_.append(bytes);
+    }
+    void flush() {
+        if (!buffer_.empty()) to_.write(buffer_);
+        buffer_.clear();
+    }
+
+  private:
+    ByteSink &to_;
+    std::size_t capacity_;
+    std::string buffer_;
 };
 
 } // namespace vyn::host
