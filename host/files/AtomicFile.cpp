@@ -59,9 +59,16 @@ void AtomicFile::open(const std::filesystem::path &target) {
         return fail(errno);
     }
 
+    // 0666: a new file gets what the umask leaves, as any program's would.
+    // A file without a name, where the file system makes one, vanishes
+    // with the process that was writing it, killed or not; it gets a name
+    // only when it is whole. Naming it goes through /proc.
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        file_ = ::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (file_ >= 0) return;
+    }
     for (int attempt = 0; attempt < 8; ++attempt) {
         std::string name = temporaryName();
-        // 0666: a new file gets what the umask leaves, as any program's would.
         file_ = ::openat(folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (file_ >= 0) {
             temporary_ = std::move(name);
@@ -70,6 +77,32 @@ void AtomicFile::open(const std::filesystem::path &target) {
         if (errno != EEXIST) break;
     }
     fail(errno);
+}
+
+bool AtomicFile::nameUnnamed() {
+    const std::string self = "/proc/self/fd/" + std::to_string(file_);
+    // A new target is linked in place at once: nothing else is ever seen.
+    if (!replaced_) {
+        if (::linkat(AT_FDCWD, self.c_str(), folder_, name_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            linkedInPlace_ = true;
+            return true;
+        }
+        if (errno != EEXIST) {
+            fail(errno);
+            return false;
+        }
+    }
+    // A file to replace: a name beside it, then renamed over it.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        std::string name = temporaryName();
+        if (::linkat(AT_FDCWD, self.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary_ = std::move(name);
+            return true;
+        }
+        if (errno != EEXIST) break;
+    }
+    fail(errno);
+    return false;
 }
 
 void AtomicFile::write(std::string_view bytes) {
@@ -95,10 +128,12 @@ std::optional<FileWriteError> AtomicFile::commit() {
     }
     if (!failure_ && ::fsync(file_) != 0) fail(errno);
     if (failure_) return failure_;
+    if (temporary_.empty() && !nameUnnamed()) return failure_;
     int closing = ::close(file_);
     file_ = -1;
     if (closing != 0) fail(errno);
-    if (!failure_ && ::renameat(folder_, temporary_.c_str(), folder_, name_.c_str()) != 0) fail(errno);
+    if (!failure_ && !linkedInPlace_ && ::renameat(folder_, temporary_.c_str(), folder_, name_.c_str()) != 0)
+        fail(errno);
     if (failure_) return failure_;
     committed_ = true;
     // The rename itself reaches the disk when the folder is synced; the file
@@ -121,6 +156,9 @@ void AtomicFile::discard() {
     if (file_ >= 0) ::close(file_);
     file_ = -1;
     if (!temporary_.empty()) ::unlinkat(folder_, temporary_.c_str(), 0);
+    // A file linked in place already was new: no file stood there before.
+    if (linkedInPlace_ && !committed_) ::unlinkat(folder_, name_.c_str(), 0);
+    linkedInPlace_ = false;
     temporary_.clear();
 }
 

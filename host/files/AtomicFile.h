@@ -1,9 +1,11 @@
 // AtomicFile.h — the one way the program writes a file.
 //
-// The bytes go to a temporary file created exclusively, under a short
-// unpredictable name, in the target's own folder; at the end they are
-// synced to disk, the file takes the replaced file's permissions and is
-// renamed over the target. The target therefore changes whole or not at
+// The bytes go to a temporary file in the target's own folder: one without
+// a name where the file system can make one (so that a killed run leaves
+// nothing behind), else one created exclusively under a short unpredictable
+// name. At the end they are synced to disk, the file takes the replaced
+// file's permissions and is linked in under the target's name (a new target)
+// or under a temporary one renamed over the target. The target therefore changes whole or not at
 // all, a name planted beside it (a symbolic link, a folder) is never
 // followed or removed, and a target of the longest legal name still works.
 // See docs/host-behaviour.md, "Writing files", for what happens to targets
@@ -42,13 +44,17 @@ class AtomicFile final : public ByteSink {
 
   private:
     void open(const std::filesystem::path &target);
+    // Gives the file written without a name a name in the folder; false,
+    // with the failure kept, when it cannot.
+    bool nameUnnamed();
     void fail(int error, std::string detail = {});
     void discard();
 
     std::optional<FileWriteError> failure_;
     int folder_ = -1;       // the folder of the file really written
     std::string name_;      // that file's name in it
-    std::string temporary_; // the temporary file's name in it, once created
+    std::string temporary_; // the temporary file's name in it, once it has one
+    bool linkedInPlace_ = false; // a new target, linked under its own name
     int file_ = -1;
     struct Replaced {
         mode_t permissions;

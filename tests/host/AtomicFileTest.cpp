@@ -2,7 +2,10 @@
 // target followed or removed, every refusal with its cause.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -112,6 +115,35 @@ TEST(AtomicFile, RefusesTargetsWithTheirCauseAndLeavesNothingBehind) {
     EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"fifo", "file", "folder", "full"}));
     for (const auto &entry : fs::directory_iterator("/dev"))
         EXPECT_NE(entry.path().filename().string().rfind(".vyn-", 0), 0u) << entry.path();
+}
+
+// A run killed half-way through writing leaves no temporary file, where the
+// file system can hold a file without a name.
+TEST(AtomicFile, AKilledWriterLeavesNothingBehind) {
+    vyn::test::TempFolder folder;
+    const int probe = ::open(folder.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (probe < 0) GTEST_SKIP() << "this file system has no files without names";
+    ::close(probe);
+    writeText(folder / "old", "old");
+    for (const char *target : {"old", "new"}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            AtomicFile file(folder / target);
+            file.write("half");
+            ::raise(SIGKILL);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+    }
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"old"});
+    EXPECT_EQ(readFile(folder / "old"), "old");
+    // And a whole one appears under its name, new or replacing.
+    EXPECT_FALSE(writeFileAtomically(folder / "new", "new"));
+    EXPECT_FALSE(writeFileAtomically(folder / "old", "new"));
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"new", "old"}));
+    EXPECT_EQ(readFile(folder / "old"), "new");
 }
 
 TEST(AtomicFile, RespectsPermissions) {
