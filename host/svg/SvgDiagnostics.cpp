@@ -1,6 +1,7 @@
 #include "svg/SvgDiagnostics.h"
 
 #include "svg/SvgLimits.h"
+#include "text/Utf.h"
 
 namespace vyn::host::svg {
 
@@ -24,7 +25,8 @@ void SvgDiagnostics::warn(WarningKind kind, std::size_t offset, std::string_view
         ++unlisted_;
         return;
     }
-    warnings_.push_back(position(offset) + ": warning: " + std::string(reason));
+    // A reason may quote the file, whatever bytes it holds.
+    warnings_.push_back(position(offset) + ": warning: " + printableUtf8(reason));
 }
 
 std::vector<std::string> SvgDiagnostics::takeWarnings() {

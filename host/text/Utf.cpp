@@ -33,6 +33,34 @@ char32_t nextUtf8(std::string_view s, std::size_t &i) {
     return c;
 }
 
+std::string printableUtf8(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    auto escape = [](std::string &out, std::string_view bytes) {
+        for (unsigned char b : bytes) {
+            out += "\\x";
+            out += kHex[b >> 4];
+            out += kHex[b & 0xF];
+        }
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const char32_t c = nextUtf8(text, i);
+        const std::string_view bytes = text.substr(start, i - start);
+        if (c == 0xFFFD && bytes != "\xEF\xBF\xBD") {
+            // Not UTF-8: the first byte alone is shown, and the rest read anew.
+            escape(out, text.substr(start, 1));
+            i = start + 1;
+        } else if ((c < 0x20 && c != '\t') || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+            escape(out, bytes);
+        } else {
+            out += bytes;
+        }
+    }
+    return out;
+}
+
 std::string utf16ToUtf8(std::u16string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {

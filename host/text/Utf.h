@@ -16,4 +16,9 @@ std::u16string utf8ToUtf16(std::string_view utf8);
 char32_t nextUtf8(std::string_view s, std::size_t &i);
 void appendUtf8(std::string &out, char32_t c);
 
+// `text` as a message may show it on a terminal: what is not UTF-8, and the
+// control characters (C0 but the tab, DEL, C1), which could move the cursor
+// or recolour the screen, written byte by byte as \xNN.
+std::string printableUtf8(std::string_view text);
+
 } // namespace vyn::host

@@ -12,6 +12,7 @@
 
 #include "SvgModelDump.h"
 #include "chart/ChartConventions.h"
+#include "document/JsonDocumentReader.h"
 #include "support/FileText.h"
 #include "svg/SvgDocumentReader.h"
 
@@ -178,6 +179,32 @@ TEST(SvgWarnings, QuoteAtMostAnExcerptOfTheValue) {
     EXPECT_LT(read.warnings[0].size(), 200u) << read.warnings[0].substr(0, 300);
     EXPECT_NE(read.warnings[0].find("\"caf\xC3\xA9xxx"), std::string::npos) << read.warnings[0];
     EXPECT_NE(read.warnings[0].find("x\xE2\x80\xA6\": "), std::string::npos) << read.warnings[0];
+}
+
+// What a file holds reaches a terminal only as text: control characters and
+// bytes that are not UTF-8 are shown as \xNN, whatever message quotes them.
+TEST(SvgWarnings, ShowControlsAndBytesThatAreNotTextEscaped) {
+    struct Case {
+        std::string quoted, shown;
+    } cases[] = {
+        {"\x1B[31mred", "\\x1B[31mred"},
+        {"caf\xC3\xA9\tok", "caf\xC3\xA9\tok"},
+        {"\xFF\xC3", "\\xFF\\xC3"},
+        {"\xC2\x9B" "2J\x7F", "\\xC2\\x9B2J\\x7F"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shown);
+        const SvgDocumentRead read = readSvgDocument(
+            R"(<svg xmlns="http://www.w3.org/2000/svg"><rect width="1" height="1" fill=")" + c.quoted + R"("/></svg>)",
+            "odd.svg");
+        ASSERT_EQ(read.warnings.size(), 1u);
+        EXPECT_NE(read.warnings[0].find("\"" + c.shown + "\": "), std::string::npos) << read.warnings[0];
+    }
+    const std::string text = "{\"format\": 1, \xFF}";
+    const auto json = readJsonDocument(text);
+    ASSERT_FALSE(json.document);
+    const std::string message = json.error.message("odd.json", text);
+    EXPECT_NE(message.find("last read: '1, \\xFF'"), std::string::npos) << message;
 }
 
 TEST(SvgSourceMap, KeepsTheFilesLineEndingAndIndentation) {
