@@ -172,9 +172,10 @@ std::optional<PaintValue> parsePaint(std::string_view text) {
         if (target.size() >= 2 && (target.front() == '"' || target.front() == '\'') &&
             target.back() == target.front())
             target = target.substr(1, target.size() - 2);
-        if (target.size() < 2 || target.front() != '#') return std::nullopt;
+        if (target.empty() || target == "#") return std::nullopt;
         paint.kind = PaintValue::Kind::Url;
-        paint.id = target.substr(1);
+        paint.external = target.front() != '#';
+        paint.id = paint.external ? target : target.substr(1);
         const std::string_view fallback = trimmed(text.substr(close + 1));
         if (fallback.empty()) return paint;
         const auto alternative = parsePaint(fallback);

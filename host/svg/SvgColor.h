@@ -26,7 +26,8 @@ struct PaintValue {
     enum class Kind { None, Color, CurrentColor, Url };
     Kind kind = Kind::None;
     SvgColor color;
-    std::string_view id; // of url(#id)
+    std::string_view id; // of url(#id); the whole reference when external
+    bool external = false; // url(FILE#id): in another file, which is never read
     // What a url() paints when its target is missing or not a paint server.
     Kind fallbackKind = Kind::None;
     bool hasFallback = false;
@@ -34,7 +35,7 @@ struct PaintValue {
 };
 
 // `none`, `transparent` (nothing painted), `currentColor`, a colour, or
-// url(#id) with an optional fallback; none for anything else.
+// url(#id) or url(FILE#id) with an optional fallback; none for anything else.
 std::optional<PaintValue> parsePaint(std::string_view text);
 
 } // namespace vyn::host::svg

@@ -181,7 +181,13 @@ Paint PaintServers::paint(const PaintValue &value, const SvgColor &currentColor,
     case PaintValue::Kind::CurrentColor: return paintOf(currentColor);
     case PaintValue::Kind::Url: break;
     }
-    const Server &s = server(value.id, value.id);
+    // No file but the input is ever opened: a server in another file is
+    // missing, as a browser finds it when that file cannot be loaded.
+    static const Server kMissing{};
+    if (value.external && externals_.insert(value.id).second)
+        warn_(value.id, "url(" + std::string(value.id) +
+                            ") is in another file, which is never read; the paint's fallback is used");
+    const Server &s = value.external ? kMissing : server(value.id, value.id);
     const bool boxNeeded =
         s.boxUnits && (s.kind == Server::Kind::Gradient || s.kind == Server::Kind::Pattern);
     // A box-relative server on an element without area paints nothing, as in SVG.

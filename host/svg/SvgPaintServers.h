@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include <pugixml.hpp>
 
@@ -69,6 +70,7 @@ class PaintServers {
     Point frame_;
     double width_, height_;
     std::unordered_map<std::string_view, Server> servers_;
+    std::unordered_set<std::string_view> externals_; // url(FILE#id) warned of
 };
 
 } // namespace vyn::host::svg
