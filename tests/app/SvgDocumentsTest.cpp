@@ -247,6 +247,32 @@ TEST_F(SvgDocuments, ACompressedDrawingIsWrittenBackCompressed) {
     EXPECT_NE(written.find("Vyn•Colors"), std::string::npos);
 }
 
+// The deepest drawing the reader takes goes through every writer and back:
+// no walk of the groups recurses past what the stack holds (the sanitizers'
+// frames are large). librsvg draws no SVG nested past 256 levels; that
+// picture is refused with its reason.
+TEST_F(SvgDocuments, TheDeepestDrawingTheReaderTakesGoesThroughEveryWriter) {
+    std::string text = R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)";
+    for (int level = 0; level < 399; ++level)
+        text += "<g>";
+    text += R"(<rect width="5" height="5" fill="red"/>)";
+    for (int level = 0; level < 399; ++level)
+        text += "</g>";
+    text += "</svg>";
+    std::ofstream(folder / "deep.svg") << text;
+    for (const char *output : {"deep-colors.svg", "deep.json"}) {
+        Outcome o = run({(folder / "deep.svg").string(), "-o", (folder / output).string()});
+        EXPECT_EQ(o.status, 0) << output << "\n" << o.err;
+        EXPECT_EQ(o.out, "R=255 G=0 B=0\n") << output;
+    }
+    Outcome again = run({(folder / "deep.json").string(), "-o", (folder / "again.svg").string()});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_TRUE(host::svg::readSvgDocumentFile(folder / "again.svg").document);
+    Outcome picture = run({(folder / "deep.json").string(), "-o", (folder / "deep.png").string()});
+    EXPECT_EQ(picture.status, 2);
+    EXPECT_NE(picture.err.find("Excessive depth"), std::string::npos) << picture.err;
+}
+
 TEST_F(SvgDocuments, AnUnusableFileIsRefusedWholeWithItsPlace) {
     const char *const bad[] = {"bad/deep.svg",    "bad/empty.svg",     "bad/latin1.svg", "bad/not-svg.svg",
                                "bad/not-xml.svg", "bad/truncated.svg", "use/bomb.svg",   "use/cycle.svg"};
