@@ -12,6 +12,7 @@
 #include "text/DecimalText.h"
 #include "DocumentFiles.h"
 #include "loader/PluginSet.h"
+#include "palette/PaletteFormat.h"
 
 namespace vyn::app {
 namespace {
@@ -70,6 +71,7 @@ struct Given {
     std::optional<int> artboard;
     std::optional<double> dpi;
     std::optional<int> width;
+    std::vector<std::string> palettes;
     bool inPlace = false;
     std::optional<std::string> renderAbout, renderDialog, prefs, font;
     std::array<std::optional<std::string>, kFields> fields;
@@ -85,6 +87,8 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_option("-o,--output", given.output)->type_name("FILE");
     cli.add_flag("--in-place", given.inPlace);
     cli.add_flag("--json", options.json);
+    // One name each time it is given: never the INPUT that may follow.
+    cli.add_option("--palette", given.palettes)->type_name("FILE")->allow_extra_args(false);
     cli.add_option("--select", given.select)->type_name("SELECTOR");
     cli.add_option("--place", given.place)->type_name("beside|artboard");
     cli.add_option("--artboard", given.artboard)->type_name("N");
@@ -163,6 +167,21 @@ std::optional<std::string> settleOutput(const Given &given, DocumentJob &job) {
     return std::nullopt;
 }
 
+// The palettes' names: each of a palette format, none given twice.
+std::optional<std::string> settlePalettes(const Given &given, DocumentJob &job) {
+    for (const std::string &name : given.palettes) {
+        if (name.empty()) return "--palette: the file name is empty";
+        const std::filesystem::path file(name);
+        if (!paletteFormatOf(file))
+            return "--palette: " + name + ": the file must end in " + kPaletteExtensions;
+        for (const std::filesystem::path &before : job.palettes)
+            if (before.lexically_normal() == file.lexically_normal())
+                return "--palette: " + name + " is given twice";
+        job.palettes.push_back(file);
+    }
+    return std::nullopt;
+}
+
 // The document job, or the options that need one; the first fault found.
 std::optional<std::string> settleDocument(const Given &given, Options &options) {
     if (!given.input) {
@@ -174,6 +193,7 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         if (given.dpi) return "--dpi needs an INPUT document";
         if (given.width) return "--width needs an INPUT document";
         if (options.json) return "--json needs an INPUT document";
+        if (!given.palettes.empty()) return "--palette needs an INPUT document";
         return std::nullopt;
     }
     DocumentJob job;
@@ -217,6 +237,7 @@ std::optional<std::string> settleDocument(const Given &given, Options &options) 
         job.width = *given.width;
     }
     if (auto why = settleOutput(given, job)) return why;
+    if (auto why = settlePalettes(given, job)) return why;
     if (given.dpi && job.outputFormat != FileFormat::Png) return "--dpi: only a .png output has a resolution";
     if (given.width && job.outputFormat != FileFormat::Png) return "--width: only a .png output has a width";
     options.document = std::move(job);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "DialogSettings.h"
 #include "chart/ChartPlacement.h"
@@ -25,6 +26,9 @@ struct DocumentJob {
     std::optional<int> artboard; // the active artboard, from 1; none: the document's own
     double dpi = 144;            // a PNG output's resolution: pixels per inch of the page
     std::optional<int> width;    // or its width in pixels instead
+    // The chart's rows as palettes, each in the format of its extension
+    // (palette/PaletteFormat.h), written after the output.
+    std::vector<std::filesystem::path> palettes;
 };
 
 struct Options {

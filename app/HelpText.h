@@ -22,9 +22,20 @@ a line) and writes the document with its chart.
   --in-place            Rewrite INPUT itself. The input is never written
                         otherwise: an OUTPUT that is INPUT, even through a
                         link, is refused.
-  --json                Print the rows as a JSON array: each row's label,
-                        the kind and values of its paint, and how many of
-                        the art objects the build examines use that paint.
+  --json                Print the rows as a JSON document ("vyncolors-rows",
+                        version 1; its schema is
+                        docs/vyncolors-rows.schema.json): the input's name,
+                        and each row's label, the kind and values of its
+                        paint, the colour its box shows, how many of the
+                        art objects the build examines use that paint as
+                        fill and as stroke, and whether it overprints.
+  --palette FILE        Write the rows as a palette too, in the format of
+                        FILE's extension: .gpl (GIMP, Inkscape), .ase
+                        (Adobe Swatch Exchange), .css (custom properties),
+                        .csv (every row a line). May be given more than
+                        once. What a format cannot hold (a pattern, a
+                        gradient, a tint) is left out or made plain, with a
+                        note on standard error.
   --select SELECTOR     SVG only: select the elements SELECTOR matches (ids,
                         classes, types, descendants, lists, as in CSS) and
                         tick "Selection", so that only they are examined.

@@ -1,9 +1,9 @@
 #include "RowsReport.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <ostream>
+#include <string>
 
 #include <nlohmann/json.hpp>
 
@@ -11,64 +11,69 @@ namespace vyn::app {
 namespace {
 
 using Json = nlohmann::ordered_json;
-using namespace vyn::host;
 
 // The shortest decimal that reads back as the float; JSON has no number for
 // NaN and the infinities, which are written as strings, as in documents.
 Json number(float value) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
-    char digits[64];
-    *std::to_chars(digits, digits + sizeof digits - 1, value).ptr = '\0';
-    return std::strtod(digits, nullptr);
+    if (!std::isfinite(value)) return floatText(value);
+    return std::strtod(floatText(value).c_str(), nullptr);
 }
 
-template <class... Floats> Json numbers(Floats... values) { return Json::array({number(values)...}); }
+Json numbers(const std::vector<float> &values) {
+    Json all = Json::array();
+    for (float v : values)
+        all.push_back(number(v));
+    return all;
+}
 
-const char *customKindName(CustomColorKind kind) {
-    switch (kind) {
-    case CustomColorKind::Process: return "process";
-    case CustomColorKind::Spot: return "spot";
-    case CustomColorKind::Registration: return "registration";
+const char *modelMember(ColourValues::Model model) {
+    switch (model) {
+    case ColourValues::Model::Gray: return "gray";
+    case ColourValues::Model::Cmyk: return "cmyk";
+    case ColourValues::Model::Rgb: return "rgb";
     }
-    return "process";
+    return "gray";
 }
 
-// The kind and values of a paint; a swatch the document lacks has no name.
-void describe(const Document &document, const Paint &paint, Json &row) {
-    std::visit(
-        [&](const auto &p) {
-            using Kind = std::decay_t<decltype(p)>;
-            if constexpr (std::is_same_v<Kind, GrayPaint>) {
-                row["kind"] = "gray";
-                row["gray"] = number(p.gray);
-            } else if constexpr (std::is_same_v<Kind, ProcessPaint>) {
-                row["kind"] = "process";
-                row["cmyk"] = numbers(p.cyan, p.magenta, p.yellow, p.black);
-            } else if constexpr (std::is_same_v<Kind, RgbPaint>) {
-                row["kind"] = "rgb";
-                row["rgb"] = numbers(p.red, p.green, p.blue);
-            } else if constexpr (std::is_same_v<Kind, CustomPaint>) {
-                const CustomColor *color = document.customColor(p.color);
-                row["kind"] = "custom";
-                row["name"] = color ? color->name : "";
-                row["customKind"] = customKindName(color ? color->kind : CustomColorKind::Process);
-                row["tint"] = number(p.tint);
-            } else if constexpr (std::is_same_v<Kind, PatternPaint>) {
-                const Pattern *pattern = document.pattern(p.pattern);
-                row["kind"] = "pattern";
-                row["name"] = pattern ? pattern->name : "";
-            } else if constexpr (std::is_same_v<Kind, GradientPaint>) {
-                const Gradient *gradient = document.gradient(p.gradient);
-                row["kind"] = "gradient";
-                row["name"] = gradient ? gradient->name : "";
-                row["gradientType"] =
-                    gradient && gradient->kind == GradientKind::Radial ? "radial" : "linear";
-            } else {
-                row["kind"] = "none";
-            }
-        },
-        paint);
+Json display(const std::optional<host::DisplayRgb> &colour) {
+    return colour ? Json(host::cssColour(*colour)) : Json(nullptr);
+}
+
+Json rowJson(const RowFacts &facts) {
+    Json row = Json::object();
+    row["label"] = facts.label;
+    row["kind"] = kindName(facts.kind);
+    switch (facts.kind) {
+    case RowKind::Gray: row["gray"] = number(facts.values->components.at(0)); break;
+    case RowKind::Process: row["cmyk"] = numbers(facts.values->components); break;
+    case RowKind::Rgb: row["rgb"] = numbers(facts.values->components); break;
+    case RowKind::Custom:
+        row["name"] = facts.name;
+        row["customKind"] = customKindName(facts.customKind);
+        row["tint"] = number(facts.tint);
+        if (facts.values)
+            row["color"] =
+                Json::object({{modelMember(facts.values->model), numbers(facts.values->components)}});
+        break;
+    case RowKind::Pattern: row["name"] = facts.name; break;
+    case RowKind::Gradient: {
+        row["name"] = facts.name;
+        row["gradientType"] = gradientKindName(facts.gradientKind);
+        Json stops = Json::array();
+        for (const StopFacts &stop : facts.stops)
+            stops.push_back(Json::object({{"position", number(stop.position)},
+                                          {"midpoint", number(stop.midpoint)},
+                                          {"display", display(stop.display)}}));
+        row["stops"] = std::move(stops);
+        break;
+    }
+    case RowKind::None: break;
+    }
+    row["display"] = display(facts.display);
+    row["uses"] =
+        Json::object({{"total", facts.uses.total}, {"fill", facts.uses.fill}, {"stroke", facts.uses.stroke}});
+    row["overprint"] = facts.overprint;
+    return row;
 }
 
 } // namespace
@@ -78,21 +83,14 @@ void printRowLabels(const std::vector<ChartRow> &rows, std::ostream &out) {
         out << row.label << "\n";
 }
 
-void printRowsJson(const Document &document, const std::vector<ChartRow> &rows, const PaintUsageRules &rules,
-                   std::ostream &out) {
-    std::vector<Paint> paints;
-    for (const ChartRow &row : rows)
-        paints.push_back(row.paint);
-    const std::vector<std::size_t> uses = paintUsage(document, paints, rules);
-    Json all = Json::array();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        Json row = Json::object();
-        row["label"] = rows[i].label;
-        describe(document, rows[i].paint, row);
-        if (rows[i].overprint) row["overprint"] = true;
-        row["uses"] = uses[i];
-        all.push_back(std::move(row));
-    }
+void printRowsJson(const std::vector<RowFacts> &rows, std::string_view document, std::ostream &out) {
+    Json all = Json::object();
+    all["format"] = "vyncolors-rows";
+    all["version"] = 1;
+    all["document"] = std::string(document);
+    all["rows"] = Json::array();
+    for (const RowFacts &row : rows)
+        all["rows"].push_back(rowJson(row));
     // Text that is not valid UTF-8 is written with U+FFFD in its place.
     out << all.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }

@@ -1,20 +1,21 @@
 // RowsReport.h — the chart's rows as the command prints them: one label a
-// line, or a JSON array (its shape is in docs/vyncolors.md).
+// line, or a JSON document (docs/vyncolors.md, "The rows as JSON"; its
+// schema is docs/vyncolors-rows.schema.json).
 #pragma once
 
 #include <iosfwd>
+#include <string_view>
 #include <vector>
 
 #include "chart/ChartRows.h"
-#include "chart/PaintUsage.h"
+#include "chart/RowFacts.h"
 
 namespace vyn::app {
 
 void printRowLabels(const std::vector<ChartRow> &rows, std::ostream &out);
 
-// Each row's kind, values, label, and how many art objects of the document
-// use its paint under `rules`.
-void printRowsJson(const host::Document &document, const std::vector<ChartRow> &rows,
-                   const PaintUsageRules &rules, std::ostream &out);
+// The "vyncolors-rows" document of version 1: `document` (the input's name
+// as given) and each row's facts.
+void printRowsJson(const std::vector<RowFacts> &rows, std::string_view document, std::ostream &out);
 
 } // namespace vyn::app

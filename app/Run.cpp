@@ -15,6 +15,7 @@
 #include "OutputDocument.h"
 #include "PhaseTimings.h"
 #include "RowsReport.h"
+#include "palette/Palettes.h"
 #include "SettingsActions.h"
 #include "gate/Trace.h"
 #include "model/Document.h"
@@ -149,8 +150,12 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
     const Document &document = *host.documents().current();
     std::vector<ChartRow> rows;
     if (chartGroup(document) != earlierChart) rows = chartRows(document);
+    // What --json and the palettes say of each row, worked out once.
+    std::vector<RowFacts> facts;
+    if (options.json || !job.palettes.empty())
+        facts = rowFacts(document, rows, {settings.choices.selection, settings.choices.tints});
     if (options.json)
-        printRowsJson(document, rows, {settings.choices.selection, settings.choices.tints}, out);
+        printRowsJson(facts, job.input.string(), out);
     else
         printRowLabels(rows, out);
     if (job.placement == Placement::Artboard && !rows.empty()) {
@@ -167,7 +172,7 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
         err << "vyncolors: " << *failure << "\n";
         return Outcome::NotWritten;
     }
-    return Outcome::Done;
+    return writePalettes(facts, job.palettes, job.input.string(), err) ? Outcome::Done : Outcome::NotWritten;
 }
 
 HostOptions hostOptionsFor(const Options &options) {
