@@ -16,6 +16,7 @@ PaletteText gplPalette(const std::vector<RowFacts> &rows, std::string_view docum
     out += "Name: " + paletteTitle(document) + "\n";
     out += "# The colours of " + documentFileName(document) +
            ": a line a row of its Vyn\u2022Colors chart, in the colour the row's box shows.\n";
+    std::size_t colours = 0;
     for (const RowFacts &row : rows) {
         if (!row.display) {
             palette.notes.push_back(rowInNote(row) + " is left out: " + whatIsNoColour(row) +
@@ -29,7 +30,10 @@ PaletteText gplPalette(const std::vector<RowFacts> &rows, std::string_view docum
         out += '\t';
         out += swatchName(row);
         out += '\n';
+        ++colours;
     }
+    // GIMP refuses a palette file without a colour as cut short.
+    if (colours == 0) palette.notes.push_back("the palette holds no colour, and GIMP loads none without one");
     return palette;
 }
 

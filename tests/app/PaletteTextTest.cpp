@@ -97,6 +97,14 @@ TEST(PaletteWriters, GplHoldsTheColourRows) {
               }));
 }
 
+TEST(PaletteWriters, AGplWithoutAColourSaysGimpWillNotLoadIt) {
+    const PaletteText gpl = gplPalette({}, "empty.json");
+    EXPECT_EQ(gpl.bytes.rfind("GIMP Palette\nName: empty\n# The colours of empty.json: ", 0), 0u)
+        << gpl.bytes;
+    EXPECT_EQ(gpl.notes,
+              std::vector<std::string>{"the palette holds no colour, and GIMP loads none without one"});
+}
+
 TEST(PaletteWriters, CssHoldsColoursAndGradients) {
     std::vector<RowFacts> rows = byHand();
     rows[4].label = "R=234 */ G=112"; // a comment cannot hold "*/"
