@@ -1,5 +1,8 @@
 #include "Batch.h"
 
+#include "RowsReport.h"
+#include "palette/Palettes.h"
+
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -8,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -24,6 +28,7 @@ namespace {
 // What one document's process printed, and how it ended.
 struct Finished {
     std::string out, err;
+    std::string rows; // the rows' facts as --json gives them, for the palettes
     Outcome outcome = Outcome::Done;
 };
 
@@ -65,7 +70,7 @@ class MemoryFile {
 
 struct Child {
     std::size_t index;
-    std::unique_ptr<MemoryFile> out, err;
+    std::unique_ptr<MemoryFile> out, err, rows;
 };
 
 // The lines a document's process printed on standard error, each said of
@@ -139,7 +144,12 @@ class Progress {
     ::sigprocmask(SIG_SETMASK, &mask, nullptr);
     Options one = options;
     one.documents = {options.documents[index]};
-    std::ostringstream out, err;
+    // The batch writes the palettes, of every document's rows.
+    std::ostringstream out, err, rows;
+    if (!one.documents[0].palettes.empty()) {
+        one.documents[0].palettes.clear();
+        one.rowsForBatch = &rows;
+    }
     Outcome outcome = Outcome::Failed;
     try {
         outcome = single(one, out, err);
@@ -148,6 +158,7 @@ class Progress {
     }
     child.out->write(out.str());
     child.err->write(err.str());
+    child.rows->write(rows.str());
     // No exit handlers or stream flushes of the parent's state.
     ::_exit(static_cast<int>(outcome));
 }
@@ -210,12 +221,14 @@ Outcome runBatch(const Options &options, std::ostream &out, std::ostream &err, c
     Progress progress(total, err);
     Printer printer(options, out, err, progress);
     std::size_t started = 0, printed = 0, done = 0, failed = 0;
+    std::vector<std::string> reports; // of the documents charted, in input order
     Outcome worst = Outcome::Done;
     out.flush();
     err.flush();
     while (printed < total) {
         while (started < total && running.size() < static_cast<std::size_t>(options.jobs)) {
-            Child child{started, std::make_unique<MemoryFile>(), std::make_unique<MemoryFile>()};
+            Child child{started, std::make_unique<MemoryFile>(), std::make_unique<MemoryFile>(),
+                        std::make_unique<MemoryFile>()};
             const pid_t pid = ::fork();
             if (pid < 0) {
                 if (running.empty())
@@ -231,7 +244,7 @@ Outcome runBatch(const Options &options, std::ostream &out, std::ostream &err, c
         if (ended > 0) {
             auto it = running.find(ended);
             if (it == running.end()) continue;
-            Finished result{it->second.out->contents(), it->second.err->contents()};
+            Finished result{it->second.out->contents(), it->second.err->contents(), it->second.rows->contents()};
             result.outcome = outcomeOf(status, result);
             if (result.outcome != Outcome::Done) ++failed;
             if (exitStatusOf(result.outcome) > exitStatusOf(worst)) worst = result.outcome;
@@ -240,6 +253,7 @@ Outcome runBatch(const Options &options, std::ostream &out, std::ostream &err, c
             ++done;
             for (; printed < total && finished[printed]; ++printed) {
                 printer.print(printed, *finished[printed]);
+                if (!finished[printed]->rows.empty()) reports.push_back(std::move(finished[printed]->rows));
                 finished[printed].reset();
             }
             progress.update(done);
@@ -252,6 +266,16 @@ Outcome runBatch(const Options &options, std::ostream &out, std::ostream &err, c
     progress.clear();
     ::sigprocmask(SIG_SETMASK, &before, nullptr);
     printer.finish();
+    // Each palette holds the rows of every document charted, named by its
+    // own file.
+    const auto &palettes = options.documents.front().palettes;
+    if (!palettes.empty()) {
+        const std::vector<RowFacts> rows = mergedRows(reports);
+        for (const std::filesystem::path &palette : palettes)
+            if (!writePalettes(rows, {palette}, palette.stem().string(), err) &&
+                exitStatusOf(Outcome::NotWritten) > exitStatusOf(worst))
+                worst = Outcome::NotWritten;
+    }
     if (options.verbosity != Verbosity::Quiet || failed > 0)
         err << "vyncolors: " << total << " files: " << (total - failed) << (options.documents.front().list ? " listed" : " charted")
             << ", " << failed << " failed\n";

@@ -15,6 +15,7 @@
 #include "DocumentFiles.h"
 #include "loader/PluginSet.h"
 #include "StandardStreams.h"
+#include "palette/PaletteFormat.h"
 
 namespace vyn::app {
 namespace {
@@ -76,6 +77,7 @@ struct Given {
     std::optional<int> artboard;
     std::optional<double> dpi;
     std::optional<int> width;
+    std::vector<std::string> palettes;
     bool inPlace = false;
     std::optional<std::string> renderAbout, renderDialog, prefs, font;
     std::array<std::optional<std::string>, kFields> fields;
@@ -97,6 +99,8 @@ void declare(CLI::App &cli, Options &options, Given &given) {
     cli.add_option("-j,--jobs", given.jobs)->type_name("N");
     cli.add_flag("-q,--quiet", given.quiet);
     cli.add_flag("-v,--verbose", given.verbose);
+    // One name each time it is given: never the INPUT that may follow.
+    cli.add_option("--palette", given.palettes)->type_name("FILE")->allow_extra_args(false);
     cli.add_option("--select", given.select)->type_name("SELECTOR");
     cli.add_option("--place", given.place)->type_name("beside|artboard");
     cli.add_option("--artboard", given.artboard)->type_name("N");
@@ -206,6 +210,21 @@ std::optional<std::string> settleOutput(const Given &given, const DocumentRules 
     return std::nullopt;
 }
 
+// The palettes' names: each of a palette format, none given twice.
+std::optional<std::string> settlePalettes(const Given &given, DocumentJob &job) {
+    for (const std::string &name : given.palettes) {
+        if (name.empty()) return "--palette: the file name is empty";
+        const std::filesystem::path file(name);
+        if (!paletteFormatOf(file))
+            return "--palette: " + name + ": the file must end in " + kPaletteExtensions;
+        for (const std::filesystem::path &before : job.palettes)
+            if (before.lexically_normal() == file.lexically_normal())
+                return "--palette: " + name + " is given twice";
+        job.palettes.push_back(file);
+    }
+    return std::nullopt;
+}
+
 // The job of one INPUT, or the first fault found.
 std::optional<std::string> settleDocument(const Given &given, const DocumentRules &rules, Options &options,
                                           const std::string &input) {
@@ -253,6 +272,7 @@ std::optional<std::string> settleDocument(const Given &given, const DocumentRule
     if (auto why = settleOutput(given, rules, job)) return why;
     if (job.inputFormat)
         if (auto why = formatConflict(job, *job.inputFormat)) return why;
+    if (auto why = settlePalettes(given, job)) return why;
     if (given.dpi && job.outputFormat != FileFormat::Png) return "--dpi: only a .png output has a resolution";
     if (given.width && job.outputFormat != FileFormat::Png) return "--width: only a .png output has a width";
     options.documents.push_back(std::move(job));
@@ -293,7 +313,7 @@ std::optional<std::string> settleDocuments(const Given &given, Options &options)
               std::pair{given.list, "--list"}, std::pair{given.select.has_value(), "--select"},
               std::pair{given.place.has_value(), "--place"}, std::pair{given.artboard.has_value(), "--artboard"},
               std::pair{given.dpi.has_value(), "--dpi"}, std::pair{given.width.has_value(), "--width"},
-              std::pair{options.json, "--json"}})
+              std::pair{options.json, "--json"}, std::pair{!given.palettes.empty(), "--palette"}})
             if (given_) return std::string(option) + " needs an INPUT document";
         return std::nullopt;
     }
@@ -313,7 +333,8 @@ std::optional<std::string> settleDocuments(const Given &given, Options &options)
               std::pair{given.dpi.has_value(), "--dpi"}, std::pair{given.width.has_value(), "--width"},
               std::pair{options.saveSettings, "--save-settings"},
               std::pair{given.renderDialog.has_value(), "--render-dialog"},
-              std::pair{given.renderAbout.has_value(), "--render-about"}})
+              std::pair{given.renderAbout.has_value(), "--render-about"},
+              std::pair{!given.palettes.empty(), "--palette"}})
             if (given_) return "--list writes nothing: it cannot go with " + std::string(option);
     }
     if (given.output && *given.output == "-" && options.json)

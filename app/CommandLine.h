@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ struct DocumentJob {
     std::optional<int> artboard; // the active artboard, from 1; none: the document's own
     double dpi = 144;            // a PNG output's resolution: pixels per inch of the page
     std::optional<int> width;    // or its width in pixels instead
+    // The chart's rows as palettes, each in the format of its extension
+    // (palette/PaletteFormat.h), written after the output.
+    std::vector<std::filesystem::path> palettes;
 };
 
 // How much the command says on standard error (and whether it lists the
@@ -65,6 +69,10 @@ struct Options {
     bool json = false; // the chart's rows as JSON
     int jobs = 1;
     Verbosity verbosity = Verbosity::Normal;
+    // Set by a batch for each of its documents, never by the command line:
+    // where the rows' facts go, as --json writes them, for the batch's
+    // palettes of every document.
+    std::ostream *rowsForBatch = nullptr;
 
     bool runsSettingsDialog() const { return !documents.empty() || settings.any() || cancel || renderDialog; }
 };

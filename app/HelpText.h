@@ -33,10 +33,22 @@ output (which then carries the document alone, not the rows).
                         link, is refused. A file rewritten in place keeps
                         its compression.
   --list                Print the rows and write nothing: no document, no
-                        picture, no preferences.
-  --json                Print the rows as a JSON array: each row's label,
-                        the kind and values of its paint, and how many of
-                        the art objects the build examines use that paint.
+                        picture, no palette, no preferences.
+  --json                Print the rows as a JSON document ("vyncolors-rows",
+                        version 1; its schema is
+                        docs/vyncolors-rows.schema.json): the input's name,
+                        and each row's label, the kind and values of its
+                        paint, the colour its box shows, how many of the
+                        art objects the build examines use that paint as
+                        fill and as stroke, and whether it overprints.
+  --palette FILE        Write the rows as a palette too, in the format of
+                        FILE's extension: .gpl (GIMP, Inkscape), .ase
+                        (Adobe Swatch Exchange), .css (custom properties),
+                        .csv (every row a line). May be given more than
+                        once. With several INPUTs one palette holds the
+                        rows of them all. What a format cannot hold (a pattern, a
+                        gradient, a tint) is left out or made plain, with a
+                        note on standard error.
   --select SELECTOR     SVG only: select the elements SELECTOR matches (ids,
                         classes, types, descendants, lists, as in CSS) and
                         tick "Selection", so that only they are examined.
@@ -67,7 +79,8 @@ output (which then carries the document alone, not the rows).
 Several documents:
   With several INPUTs each is charted into its own output, as one INPUT
   would be, and its rows are printed under a line "NAME:" (with --json: one
-  JSON array of the documents). A file that fails does not stop the
+  JSON array of the documents; a --palette holds every document's rows,
+  each paint once). A file that fails does not stop the
   others; the exit status is the worst of them, and a summary line goes to
   standard error, with a progress line while a long run goes on on a
   terminal.

@@ -16,6 +16,7 @@
 #include "OutputDocument.h"
 #include "PhaseTimings.h"
 #include "RowsReport.h"
+#include "palette/Palettes.h"
 #include "SettingsActions.h"
 #include "gate/Trace.h"
 #include "model/Document.h"
@@ -150,9 +151,14 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
     const Document &document = *host.documents().current();
     std::vector<ChartRow> rows;
     if (chartGroup(document) != earlierChart) rows = chartRows(document);
-    // Standard output carries either the rows or the document.
+    // What --json, the palettes and a batch's palettes say of each row,
+    // worked out once. Standard output carries either the rows or the
+    // document.
+    std::vector<RowFacts> facts;
+    if (options.json || !job.palettes.empty() || options.rowsForBatch)
+        facts = rowFacts(document, rows, {settings.choices.selection, settings.choices.tints});
     if (options.json)
-        printRowsJson(document, rows, {settings.choices.selection, settings.choices.tints}, out);
+        printRowsJson(facts, job.input.string(), out);
     else if (!job.toStandardOutput && (job.list || options.verbosity != Verbosity::Quiet))
         printRowLabels(rows, out);
     if (job.placement == Placement::Artboard && !rows.empty()) {
@@ -170,10 +176,11 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
         err << "vyncolors: " << *failure << "\n";
         return Outcome::NotWritten;
     }
+    if (options.rowsForBatch) printRowsJson(facts, job.input.string(), *options.rowsForBatch);
     if (options.verbosity == Verbosity::Verbose)
         err << "vyncolors: " << job.input.string() << ": " << rows.size() << (rows.size() == 1 ? " row" : " rows")
             << " charted into " << (job.toStandardOutput ? "standard output" : job.output.string()) << "\n";
-    return Outcome::Done;
+    return writePalettes(facts, job.palettes, job.input.string(), err) ? Outcome::Done : Outcome::NotWritten;
 }
 
 HostOptions hostOptionsFor(const Options &options) {

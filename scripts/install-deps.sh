@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs every Debian package Vyn•Colors needs to build, test and run.
+# Installs every Debian package Vyn•Colors needs to build, test and run,
+# and the readers the palette tests read the command's files with (the npm
+# packages of tests/readers/package-lock.json, into tests/readers/node_modules).
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
   build-essential      # g++ and make
@@ -24,15 +27,32 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Node.js and npm run the test readers. A machine that has them already (a
+# node package of another origin, which brings its own npm and cannot stand
+# beside Debian's npm) keeps them.
+command -v node >/dev/null 2>&1 || missing+=(nodejs)
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "All build dependencies are installed."
-  exit 0
+else
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The test readers, exactly as the lockfile pins them; skipped while the
+# modules installed are those of the lockfile as it is.
+readers="$root/tests/readers"
+stamp="$readers/node_modules/.installed-from-lock"
+lock_sum=$(sha256sum "$readers/package-lock.json" | cut -d' ' -f1)
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$lock_sum" ]; then
+  echo "The test readers are installed."
+else
+  echo "Installing the test readers (npm ci in tests/readers)"
+  (cd "$readers" && npm ci --no-audit --no-fund --loglevel=error)
+  echo "$lock_sum" >"$stamp"
+fi

@@ -83,7 +83,7 @@ TEST_F(ChartBuildFlow, TheNewChartsRowsArePrintedAndTheDocumentWritten) {
 
     o = run(kTwoPaints, {"-o", output.string(), "--json"});
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.out.substr(0, 1), "[");
+    EXPECT_EQ(o.out.substr(0, 1), "{");
     EXPECT_NE(o.out.find("\"kind\": \"rgb\""), std::string::npos) << o.out;
 }
 

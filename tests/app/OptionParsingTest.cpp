@@ -184,5 +184,32 @@ TEST(OptionParsing, DocumentOptionsThatCannotWorkAreRefused) {
     }
 }
 
+TEST(OptionParsing, PalettesAreKnownByTheirExtensionEachGivenOnce) {
+    ParsedCommandLine parsed = parse({"--palette", "a.gpl", "in.json", "--palette=b.ASE", "--palette", "c.css",
+                                      "--palette", "dir/d.csv"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    ASSERT_EQ(parsed.options->documents.size(), 1u);
+    EXPECT_EQ(parsed.options->documents[0].input, "in.json") << "--palette takes one name";
+    EXPECT_EQ(parsed.options->documents[0].palettes,
+              (std::vector<std::filesystem::path>{"a.gpl", "b.ASE", "c.css", "dir/d.csv"}));
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    } cases[] = {
+        {{"a.json", "--palette", "p.txt"}, "--palette: p.txt: the file must end in .gpl, .ase, .css or .csv"},
+        {{"a.json", "--palette", "gpl"}, "--palette: gpl: the file must end in"},
+        {{"a.json", "--palette", ""}, "--palette: the file name is empty"},
+        {{"a.json", "--palette", "p.gpl", "--palette", "x/../p.gpl"}, "--palette: x/../p.gpl is given twice"},
+        {{"--palette", "p.gpl"}, "--palette needs an INPUT document"},
+        {{"a.json", "--palette"}, "--palette"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.back());
+        ParsedCommandLine parsed = parse(c.args);
+        EXPECT_FALSE(parsed.options);
+        EXPECT_NE(parsed.error.find(c.error), std::string::npos) << parsed.error;
+    }
+}
+
 } // namespace
 } // namespace vyn::app

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -165,6 +166,30 @@ TEST_F(PipelineTest, SeveralDocumentsGoOnAfterOneFailsTheSameForEveryJobCount) {
     const auto all = nlohmann::json::parse(rows.out, nullptr, false);
     ASSERT_TRUE(all.is_array()) << rows.out;
     EXPECT_EQ(all.size(), 2u) << "one JSON document a file that was read";
+}
+
+// One palette of a batch holds every document's rows, a paint once, its
+// uses summed over the documents.
+TEST_F(PipelineTest, APaletteOfSeveralDocumentsHoldsEachPaintOnce) {
+    fs::copy_file(svg, dir / "copy.svg");
+    fs::create_directory(dir / "charts");
+    Outcome one = vyncolors(quoted(svg) + " --list --json");
+    ASSERT_EQ(one.status, 0) << one.err;
+    Outcome both = vyncolors(quoted(svg) + " " + quoted(dir / "copy.svg") + " --output-dir " +
+                             quoted(dir / "charts") + " --palette " + quoted(dir / "all.csv"));
+    ASSERT_EQ(both.status, 0) << both.err;
+    const auto rows = nlohmann::json::parse(one.out)["rows"];
+    std::istringstream csv(readFile(dir / "all.csv"));
+    std::string header, line;
+    std::getline(csv, header);
+    ASSERT_EQ(header.substr(0, 11), "label,kind,");
+    std::size_t count = 0;
+    for (; std::getline(csv, line); ++count) {
+        ASSERT_LT(count, rows.size()) << line;
+        const std::string total = std::to_string(2 * rows[count]["uses"]["total"].get<std::size_t>());
+        EXPECT_NE(line.find("," + total + ","), std::string::npos) << line << " uses " << total;
+    }
+    EXPECT_EQ(count, rows.size());
 }
 
 TEST_F(PipelineTest, OutputDirAndFormatNameEachOutput) {
