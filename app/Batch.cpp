@@ -270,9 +270,11 @@ Outcome runBatch(const Options &options, std::ostream &out, std::ostream &err, c
     // own file.
     const auto &palettes = options.documents.front().palettes;
     if (!palettes.empty()) {
+        std::ostream dropped(nullptr); // the notes of a quiet run
         const std::vector<RowFacts> rows = mergedRows(reports);
         for (const std::filesystem::path &palette : palettes)
-            if (!writePalettes(rows, {palette}, palette.stem().string(), err) &&
+            if (!writePalettes(rows, {palette}, palette.stem().string(), err,
+                               options.verbosity == Verbosity::Quiet ? dropped : err) &&
                 exitStatusOf(Outcome::NotWritten) > exitStatusOf(worst))
                 worst = Outcome::NotWritten;
     }

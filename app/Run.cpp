@@ -180,7 +180,8 @@ Outcome buildChart(Host &host, const Options &options, const InputDocument &inpu
     if (options.verbosity == Verbosity::Verbose)
         err << "vyncolors: " << job.input.string() << ": " << rows.size() << (rows.size() == 1 ? " row" : " rows")
             << " charted into " << (job.toStandardOutput ? "standard output" : job.output.string()) << "\n";
-    return writePalettes(facts, job.palettes, job.input.string(), err) ? Outcome::Done : Outcome::NotWritten;
+    return writePalettes(facts, job.palettes, job.input.string(), err, warnings) ? Outcome::Done
+                                                                                 : Outcome::NotWritten;
 }
 
 HostOptions hostOptionsFor(const Options &options) {

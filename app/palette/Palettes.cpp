@@ -32,7 +32,7 @@ PaletteText paletteText(PaletteFormat format, const std::vector<RowFacts> &rows,
 }
 
 bool writePalettes(const std::vector<RowFacts> &rows, const std::vector<std::filesystem::path> &files,
-                   std::string_view document, std::ostream &err) {
+                   std::string_view document, std::ostream &err, std::ostream &notes) {
     bool written = true;
     for (const std::filesystem::path &file : files) {
         const std::optional<PaletteFormat> format = paletteFormatOf(file);
@@ -50,7 +50,7 @@ bool writePalettes(const std::vector<RowFacts> &rows, const std::vector<std::fil
             continue;
         }
         for (const std::string &note : palette.notes)
-            err << "vyncolors: note: " << file.string() << ": " << note << "\n";
+            notes << "vyncolors: note: " << file.string() << ": " << note << "\n";
     }
     return written;
 }

@@ -17,12 +17,12 @@ namespace vyn::app {
 // The palette of `rows` in `format`; `document` is the input's name as given.
 PaletteText paletteText(PaletteFormat format, const std::vector<RowFacts> &rows, std::string_view document);
 
-// Writes each of `files` (each with a palette extension), and says on `err`
-// what each palette left out ("vyncolors: note: FILE: ...") and why each
-// one that could not be written was not ("vyncolors: cannot write palette
-// FILE: REASON"). False when any could not be written; the others are
-// written all the same.
+// Writes each of `files` (each with a palette extension), says on `notes`
+// what each palette left out ("vyncolors: note: FILE: ...") and on `err` why
+// each one that could not be written was not ("vyncolors: cannot write
+// palette FILE: REASON"). False when any could not be written; the others
+// are written all the same.
 bool writePalettes(const std::vector<RowFacts> &rows, const std::vector<std::filesystem::path> &files,
-                   std::string_view document, std::ostream &err);
+                   std::string_view document, std::ostream &err, std::ostream &notes);
 
 } // namespace vyn::app
