@@ -46,9 +46,9 @@ output (which then carries the document alone, not the rows).
                         (Adobe Swatch Exchange), .css (custom properties),
                         .csv (every row a line). May be given more than
                         once. With several INPUTs one palette holds the
-                        rows of them all. What a format cannot hold (a pattern, a
-                        gradient, a tint) is left out or made plain, with a
-                        note on standard error.
+                        rows of them all. What a format cannot hold (a
+                        pattern, a gradient, a tint) is left out or made
+                        plain, with a note on standard error.
   --select SELECTOR     SVG only: select the elements SELECTOR matches (ids,
                         classes, types, descendants, lists, as in CSS) and
                         tick "Selection", so that only they are examined.
