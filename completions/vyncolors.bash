@@ -33,9 +33,8 @@ _vyncolors_files() {
 }
 
 _vyncolors_folders() {
-    local IFS=$'\n'
     compopt -o filenames 2>/dev/null
-    COMPREPLY=($(compgen -d -- "$cur"))
+    mapfile -t COMPREPLY < <(compgen -d -- "$cur")
 }
 
 # The installed fonts' full names, as --font wants them ("DejaVu Sans Bold"),
@@ -66,8 +65,8 @@ _vyncolors() {
         --render-about | --render-dialog) _vyncolors_files 'svg|png'; return ;;
         --prefs | --palette) _vyncolors_files ''; return ;;
         --plugins | --output-dir) _vyncolors_folders; return ;;
-        --place) COMPREPLY=($(compgen -W 'beside artboard' -- "$cur")); return ;;
-        --format) COMPREPLY=($(compgen -W 'json svg svgz png' -- "$cur")); return ;;
+        --place) mapfile -t COMPREPLY < <(compgen -W 'beside artboard' -- "$cur"); return ;;
+        --format) mapfile -t COMPREPLY < <(compgen -W 'json svg svgz png' -- "$cur"); return ;;
         --font) _vyncolors_fonts; return ;;
         --select | --artboard | --dpi | --width | --text-size | --box-length | --box-height | --gap | \
             --offset-x | --offset-y | -j | --jobs)
@@ -75,7 +74,7 @@ _vyncolors() {
     esac
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "$_vyncolors_flags $_vyncolors_valued" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "$_vyncolors_flags $_vyncolors_valued" -- "$cur")
         return
     fi
     _vyncolors_files 'json|svg|svgz' # INPUT

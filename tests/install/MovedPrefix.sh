@@ -35,6 +35,7 @@ while IFS= read -r -d '' elf; do
   head -c 4 "$elf" | grep -q 'ELF' || continue
   while read -r path; do
     for entry in ${path//:/ }; do
+      # shellcheck disable=SC2016 # the literal $ORIGIN
       [[ $entry == '$ORIGIN'* ]] || fail "${elf#"$prefix"/} has the run path $entry, not relative to \$ORIGIN"
     done
   done < <(readelf -d "$elf" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]/\2/p')
