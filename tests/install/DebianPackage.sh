@@ -2,9 +2,10 @@
 # Makes the Debian package (cpack -G DEB) and checks it: it holds what
 # cmake --install puts under /usr, no more and no less, and its Depends
 # name the libraries the program and its modules link, and the dialogs' font.
-#   DebianPackage.sh BUILD_DIR
+#   DebianPackage.sh BUILD_DIR [MAN_PAGE (ON: it is made; OFF)]
 set -euo pipefail
 build=$(cd "$1" && pwd)
+man_page=${2:-ON}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -21,10 +22,11 @@ DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort >"$scratch/packaged.txt"
 diff "$scratch/installed.txt" "$scratch/packaged.txt" ||
   fail "the package's files (right) differ from those cmake --install --prefix /usr installs (left)"
-for file in ./usr/bin/vyncolors ./usr/lib/vyncolors/libvyn_platform.so ./usr/lib/vyncolors/libvyn_picture.so \
-  ./usr/lib/vyncolors/plugins/VynColors.aip/VynColors.so ./usr/share/man/man1/vyncolors.1 \
-  ./usr/share/bash-completion/completions/vyncolors ./usr/share/zsh/vendor-completions/_vyncolors \
-  ./usr/share/fish/vendor_completions.d/vyncolors.fish; do
+expected=(./usr/bin/vyncolors ./usr/lib/vyncolors/libvyn_platform.so ./usr/lib/vyncolors/libvyn_picture.so
+  ./usr/lib/vyncolors/plugins/VynColors.aip/VynColors.so ./usr/share/bash-completion/completions/vyncolors
+  ./usr/share/zsh/vendor-completions/_vyncolors ./usr/share/fish/vendor_completions.d/vyncolors.fish)
+[[ $man_page == ON ]] && expected+=(./usr/share/man/man1/vyncolors.1)
+for file in "${expected[@]}"; do
   grep -qxF "$file" "$scratch/packaged.txt" || fail "the package lacks $file"
 done
 
