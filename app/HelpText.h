@@ -134,7 +134,8 @@ Other options:
   --render-about FILE   Choose "About Vyn•Tools…" › "Vyn•Colors…" and draw the
                         About box into FILE, as SVG or PNG by its extension.
   --plugins DIR         The plug-ins folder (default: the "plugins" folder
-                        beside this program).
+                        beside this program, or ../lib/vyncolors/plugins
+                        from its folder when it is installed).
   --trace               Print every message and suite call on standard error.
   --timings             Print how long the phases took on standard error, a
                         line "timing: PHASE SECONDS" for each of read, build

@@ -10,12 +10,21 @@
 
 namespace {
 
-// The plug-ins folder beside the program.
+// The plug-ins folder, found from where the program itself is: "plugins"
+// beside it (the build tree), else VYN_INSTALLED_PLUGINS relative to its
+// folder (../lib/vyncolors/plugins, an installed prefix, wherever it was
+// moved). When neither is a folder, the one beside the program, which the
+// error then names.
 std::filesystem::path defaultPluginsFolder(const char *argv0) {
     std::error_code ec;
     auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) self = std::filesystem::absolute(argv0, ec);
-    return self.parent_path() / "plugins";
+    const std::filesystem::path folder = self.parent_path();
+    const std::filesystem::path beside = folder / "plugins";
+    if (std::filesystem::is_directory(beside, ec)) return beside;
+    const std::filesystem::path installed = (folder / VYN_INSTALLED_PLUGINS).lexically_normal();
+    if (std::filesystem::is_directory(installed, ec)) return installed;
+    return beside;
 }
 
 } // namespace

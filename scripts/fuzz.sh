@@ -4,6 +4,7 @@
 # a bounded time (FUZZ_SECONDS, default 60) from the SVG fixture corpus.
 # With FUZZ_RUNS the run is also bounded in inputs and starts from a fixed
 # seed, so that it tries the same inputs every time (as CI runs it).
+# clang and libFuzzer come with scripts/install-deps.sh --fuzz.
 # New inputs go to a scratch corpus in the build folder; the fixtures are
 # only read. A crash leaves its input in the build folder and fails.
 set -euo pipefail

@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Installs every Debian package Vyn•Colors needs to build, test and run,
-# and the readers the palette tests read the command's files with (the npm
-# packages of tests/readers/package-lock.json, into tests/readers/node_modules).
+# Installs every Debian package Vyn•Colors needs to build, test, install,
+# package and run, and the readers the palette tests read the command's
+# files with (the npm packages of tests/readers/package-lock.json, into
+# tests/readers/node_modules). With --fuzz, also the compiler and runtime of
+# the SVG reader's fuzz target (scripts/fuzz.sh), which nothing else needs.
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+usage="usage: scripts/install-deps.sh [--fuzz]"
+fuzz=false
+for arg in "$@"; do
+  case "$arg" in
+    --fuzz) fuzz=true ;;
+    -h|--help) echo "$usage"; exit 0 ;;
+    *) echo "scripts/install-deps.sh: unknown argument '$arg'" >&2; echo "$usage" >&2; exit 2 ;;
+  esac
+done
 
 packages=(
   build-essential      # g++ and make
@@ -19,9 +31,16 @@ packages=(
   libcairo2-dev
   libfontconfig-dev    # the system's font list
   fonts-dejavu-core    # the font dialogs are drawn with
-  clang                # the SVG reader's fuzz target (libFuzzer)
-  libclang-rt-14-dev   # libFuzzer's runtime
+  help2man             # the man page, made from the program's --help
+  dpkg-dev             # dpkg-shlibdeps: the Debian package's Depends (cpack -G DEB)
+  file                 # which files CPack hands to dpkg-shlibdeps
 )
+if $fuzz; then
+  packages+=(
+    clang              # the SVG reader's fuzz target (libFuzzer)
+    libclang-rt-14-dev # libFuzzer's runtime
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
