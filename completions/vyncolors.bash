@@ -7,7 +7,7 @@
 _vyncolors_flags='-h --help --version --in-place --json --menus --trace --timings
   --patterns --no-patterns --gradients --no-gradients --custom --no-custom
   --tints --no-tints --other --no-other --selection --no-selection
-  --cancel --save-settings --list --quiet --verbose'
+  --cancel --save-settings --list -q --quiet -v --verbose'
 _vyncolors_valued='-o --output --select --place --artboard --dpi --width
   --render-about --plugins --font --text-size --box-length --box-height --gap
   --offset-x --offset-y --render-dialog --prefs --format --output-dir -j --jobs
@@ -63,7 +63,8 @@ _vyncolors() {
     case $prev in
         -o | --output) _vyncolors_files 'json|svg|svgz|png'; return ;;
         --render-about | --render-dialog) _vyncolors_files 'svg|png'; return ;;
-        --prefs | --palette) _vyncolors_files ''; return ;;
+        --prefs) _vyncolors_files ''; return ;;
+        --palette) _vyncolors_files 'gpl ase css csv'; return ;;
         --plugins | --output-dir) _vyncolors_folders; return ;;
         --place) mapfile -t COMPREPLY < <(compgen -W 'beside artboard' -- "$cur"); return ;;
         --format) mapfile -t COMPREPLY < <(compgen -W 'json svg svgz png' -- "$cur"); return ;;
