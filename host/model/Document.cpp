@@ -50,6 +50,12 @@ Layer &Document::insertLayer(std::size_t index, std::string title) {
     return layers_[index];
 }
 
+void Document::reverseLayers() {
+    std::reverse(layers_.begin(), layers_.end());
+    for (std::size_t i = 0; i < layers_.size(); ++i)
+        layerIndex_[layers_[i].id] = i;
+}
+
 Layer *Document::layer(LayerId id) {
     auto it = layerIndex_.find(id);
     return it == layerIndex_.end() ? nullptr : &layers_[it->second];

@@ -51,6 +51,10 @@ class Document {
     const std::vector<Layer> &layers() const { return layers_; }
     // A new layer with its own empty group, at `index` (clamped to the end).
     Layer &insertLayer(std::size_t index, std::string title);
+    // Turns the order of the layers over, at the cost of one pass: a reader
+    // that meets the topmost layer last adds each layer at the end, then
+    // turns them over, instead of inserting each at the top.
+    void reverseLayers();
     Layer *layer(LayerId id);
     const Layer *layer(LayerId id) const;
     // The layer new art goes to: the one last made current while it exists,

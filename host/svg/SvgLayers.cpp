@@ -74,7 +74,8 @@ void SvgBuilder::makeLayer(pugi::xml_node element, const ComputedStyle &rootStyl
     tally(specified);
     std::string name = layerTitle(element);
     const bool chart = isEarlierChart(element, name);
-    Layer &layer = document_.insertLayer(0, std::move(name));
+    // Later layers are drawn above: the order is turned over once walkTop() ends.
+    Layer &layer = document_.insertLayer(document_.layers().size(), std::move(name));
     layer.visible = !style.displayNone;
     layer.editable = !isInsensitive(element);
     const ArtId group = layer.group;
@@ -101,9 +102,12 @@ void SvgBuilder::walkTop() {
         }
         if (type.kind == ElementKind::Nameless || type.nonRendering()) continue;
         if (!defaultLayerGroup_)
-            defaultLayerGroup_ = document_.insertLayer(0, std::string(kDefaultLayerTitle)).group;
+            defaultLayerGroup_ =
+                document_.insertLayer(document_.layers().size(), std::string(kDefaultLayerTitle)).group;
         walk(child, type, WalkState{*defaultLayerGroup_, rootStyle, Affine{}, 1, rootSelected, false});
     }
+    // The file's last layer is the topmost.
+    document_.reverseLayers();
 }
 
 } // namespace vyn::host::svg
