@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -103,6 +104,7 @@ class SvgBuilder {
     void record(ArtId id) { sourceMap_.record(id); }
 
     pugi::xml_node find(std::string_view id);
+    void noteUrlReferences(std::string_view text);
     std::size_t offsetOf(pugi::xml_node element) const {
         const std::ptrdiff_t at = element.offset_debug();
         return at > 0 ? static_cast<std::size_t>(at - 1) : 0;
@@ -126,8 +128,11 @@ class SvgBuilder {
     std::optional<PaintServers> paints_;
     std::vector<Selector> selectors_;
     std::vector<std::string_view> tagPrefixes_; // those the file declares for the tag namespace
+    // The ids the file refers to (href="#id", url(#id)), found by the survey,
+    // and the elements of those ids, indexed at the first look-up.
+    std::unordered_set<std::string_view> referenced_;
     std::unordered_map<std::string_view, pugi::xml_node> ids_;
-    bool idsIndexed_ = false;
+    bool idsIndexed_ = false, allIdsIndexed_ = false;
     std::unordered_map<const char *, bool> reported_; // values already warned about
     double viewportWidth_ = 0, viewportHeight_ = 0, viewportSize_ = 0;
     std::optional<ArtId> defaultLayerGroup_;

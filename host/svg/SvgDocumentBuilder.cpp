@@ -52,15 +52,33 @@ void SvgBuilder::reportValue(std::string_view value, std::string_view reason) {
 }
 
 pugi::xml_node SvgBuilder::find(std::string_view id) {
-    if (!idsIndexed_) {
+    if (id.empty()) return {};
+    // Only the ids the file refers to are indexed, in one pass at the first
+    // look-up; one it does not refer to in a way the survey saw (never, but
+    // it costs nothing to be sure) indexes every id.
+    const bool named = referenced_.count(id) > 0;
+    if (!idsIndexed_ || (!named && !allIdsIndexed_)) {
         idsIndexed_ = true;
+        allIdsIndexed_ = !named;
         forEachElement(parsed_.root, [&](pugi::xml_node n, std::size_t) {
-            if (const pugi::xml_attribute a = n.attribute("id")) ids_.try_emplace(a.value(), n);
+            if (const pugi::xml_attribute a = n.attribute("id"))
+                if (allIdsIndexed_ || referenced_.count(a.value())) ids_.try_emplace(a.value(), n);
         });
     }
-    if (id.empty()) return {};
     const auto it = ids_.find(id);
     return it == ids_.end() ? pugi::xml_node{} : it->second;
+}
+
+// The ids `text` names in url(#id) (or url('#id')).
+void SvgBuilder::noteUrlReferences(std::string_view text) {
+    for (std::size_t at = text.find("url("); at != std::string_view::npos; at = text.find("url(", at + 4)) {
+        std::string_view rest = trimmed(text.substr(at + 4));
+        if (!rest.empty() && (rest.front() == '"' || rest.front() == '\'')) rest.remove_prefix(1);
+        if (rest.empty() || rest.front() != '#') continue;
+        rest.remove_prefix(1);
+        const std::size_t end = rest.find_first_of(")\"' \t\r\n");
+        referenced_.insert(rest.substr(0, end));
+    }
 }
 
 // One pass over every element before building: nesting depth, the style
@@ -71,16 +89,23 @@ void SvgBuilder::survey() {
             throw SvgRefusal{offsetOf(n),
                              "elements nest deeper than " + std::to_string(kMaxSvgDepth) + " levels"};
         for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-            const std::string_view name = a.name();
-            if (name.starts_with("xmlns:") && isTagNamespace(a.value()))
-                tagPrefixes_.push_back(name.substr(6));
+            const std::string_view name = a.name(), value = a.value();
+            if (name.starts_with("xmlns:") && isTagNamespace(value)) tagPrefixes_.push_back(name.substr(6));
+            // What an element may refer to: another by href, a paint server
+            // (or a filter, a clip path) by url().
+            if ((name == "href" || name.ends_with(":href")) && value.starts_with('#'))
+                referenced_.insert(value.substr(1));
+            else if (value.find("url(") != std::string_view::npos)
+                noteUrlReferences(value);
         }
         if (localName(n) == "style") {
             const std::string_view type = n.attribute("type").value();
             if (type.empty() || type == "text/css")
                 for (pugi::xml_node text : n.children())
-                    if (text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata)
+                    if (text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata) {
                         sheet_.add(text.value());
+                        noteUrlReferences(text.value());
+                    }
         }
     });
     sheet_.finish();
