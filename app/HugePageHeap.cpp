@@ -4,10 +4,17 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 namespace vyn::app {
+
+std::size_t heapRoomFor(std::size_t largestInput) {
+    constexpr std::size_t kLeast = std::size_t{512} << 20;
+    constexpr std::size_t kMost = std::size_t{2047} << 20; // mallopt takes an int
+    return std::clamp(largestInput > kMost / 10 ? kMost : 10 * largestInput, kLeast, kMost);
+}
 
 void useHugePagesForHeap(std::size_t room) {
     constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;

@@ -18,4 +18,9 @@ namespace vyn::app {
 // keeps it from being handed back to the kernel piecemeal.
 void useHugePagesForHeap(std::size_t room);
 
+// The room a build of documents of at most `largestInput` bytes uses, about
+// ten times the file (its bytes, the parser's tree, the model), from 512 MiB
+// up to the most the allocator's settings can hold (2 GiB).
+std::size_t heapRoomFor(std::size_t largestInput);
+
 } // namespace vyn::app

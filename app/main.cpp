@@ -1,4 +1,6 @@
 // vyncolors — runs the Vyn•Colors plug-in inside the stand-in host.
+#include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -44,8 +46,18 @@ int main(int argc, char **argv) {
         std::cout << "vyncolors " << VYN_VERSION << "\n";
         return exitStatusOf(Outcome::Done);
     }
-    // Only a document makes the heap big enough to matter.
-    if (!parsed.options->documents.empty()) useHugePagesForHeap(std::size_t{512} << 20);
+    // Only a document makes the heap big enough to matter; standard input
+    // has no size to tell.
+    if (!parsed.options->documents.empty()) {
+        std::size_t largest = 0;
+        for (const DocumentJob &job : parsed.options->documents) {
+            if (job.fromStandardInput) continue;
+            std::error_code error;
+            const std::uintmax_t size = std::filesystem::file_size(job.input, error);
+            if (!error) largest = std::max<std::size_t>(largest, size);
+        }
+        useHugePagesForHeap(heapRoomFor(largest));
+    }
     try {
         return exitStatusOf(run(*parsed.options, std::cout, std::cerr));
     } catch (const std::exception &e) {
