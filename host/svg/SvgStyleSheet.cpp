@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 #include "svg/SvgNumbers.h"
 
@@ -66,7 +67,10 @@ std::optional<Selector> parseSelector(std::string_view text) {
                 compound.id = n;
                 ++ids;
             } else {
-                compound.classes.push_back(n);
+                // A class said twice counts twice for specificity, and is
+                // looked for once.
+                if (std::find(compound.classes.begin(), compound.classes.end(), n) == compound.classes.end())
+                    compound.classes.push_back(n);
                 ++classes;
             }
             any = true;
@@ -114,12 +118,23 @@ template <class Visit> void forEachClass(pugi::xml_node element, Visit &&visit) 
 bool matchesCompound(const CompoundSelector &compound, pugi::xml_node element) {
     if (!compound.type.empty() && localName(element) != compound.type) return false;
     if (!compound.id.empty() && compound.id != element.attribute("id").value()) return false;
-    for (std::string_view wanted : compound.classes) {
-        bool found = false;
-        forEachClass(element, [&](std::string_view c) { found = found || c == wanted; });
-        if (!found) return false;
+    if (compound.classes.empty()) return true;
+    // A few classes are looked for in the attribute; many, in a set of the
+    // element's classes made once, so that the cost stays the sum of the
+    // two lists, not their product.
+    constexpr std::size_t kFewClasses = 8;
+    if (compound.classes.size() <= kFewClasses) {
+        for (std::string_view wanted : compound.classes) {
+            bool found = false;
+            forEachClass(element, [&](std::string_view c) { found = found || c == wanted; });
+            if (!found) return false;
+        }
+        return true;
     }
-    return true;
+    std::unordered_set<std::string_view> has;
+    forEachClass(element, [&](std::string_view c) { has.insert(c); });
+    return std::all_of(compound.classes.begin(), compound.classes.end(),
+                       [&](std::string_view wanted) { return has.count(wanted) > 0; });
 }
 
 // Skips an at-rule: up to its ';', or its whole block.
@@ -303,11 +318,15 @@ void StyleSheet::matchingRules(pugi::xml_node element, std::vector<const Rule *>
         if (const auto it = map.find(key); it != map.end()) consider(it->second);
     };
     lookUp(byId_, element.attribute("id").value());
-    if (!byClass_.empty()) forEachClass(element, [&](std::string_view c) { lookUp(byClass_, c); });
+    if (!byClass_.empty()) {
+        // Each class once, however often the attribute says it.
+        std::unordered_set<std::string_view> seen;
+        forEachClass(element, [&](std::string_view c) {
+            if (seen.insert(c).second) lookUp(byClass_, c);
+        });
+    }
     lookUp(byType_, localName(element));
     consider(universal_);
-    // A class named twice on the element finds its rules twice.
-    out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
 std::optional<const char *> StyleSheet::original(const char *p) const {
