@@ -11,16 +11,22 @@ bool isGzip(std::string_view bytes) {
            static_cast<unsigned char>(bytes[1]) == 0x8B;
 }
 
-std::optional<std::string> gunzip(std::string_view bytes, std::size_t maxBytes, std::string &reason) {
+namespace {
+
+// Inflates every gzip member of `bytes`, handing each stretch of output to
+// `take`; false, with the reason, when the data is damaged or would come to
+// more than `maxBytes`.
+template <class Take>
+bool inflateMembers(std::string_view bytes, std::size_t maxBytes, std::string &reason, Take &&take) {
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) {
         reason = "the compressed data cannot be read";
-        return std::nullopt;
+        return false;
     }
-    std::string out;
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.data()));
     stream.avail_in = static_cast<uInt>(bytes.size());
     char chunk[64 * 1024];
+    std::size_t total = 0;
     int status = Z_OK;
     while (true) {
         stream.next_out = reinterpret_cast<Bytef *>(chunk);
@@ -28,13 +34,14 @@ std::optional<std::string> gunzip(std::string_view bytes, std::size_t maxBytes, 
         status = inflate(&stream, Z_NO_FLUSH);
         if (status != Z_OK && status != Z_STREAM_END) break;
         const std::size_t produced = sizeof chunk - stream.avail_out;
-        if (out.size() + produced > maxBytes) {
+        if (total + produced > maxBytes) {
             inflateEnd(&stream);
             reason =
                 "the file decompresses to more than " + std::to_string(maxBytes / (1024 * 1024)) + " MiB";
-            return std::nullopt;
+            return false;
         }
-        out.append(chunk, produced);
+        total += produced;
+        take(std::string_view(chunk, produced));
         if (status == Z_STREAM_END) {
             if (stream.avail_in == 0) break;
             inflateReset(&stream); // another gzip member follows
@@ -46,8 +53,24 @@ std::optional<std::string> gunzip(std::string_view bytes, std::size_t maxBytes, 
     inflateEnd(&stream);
     if (status != Z_STREAM_END) {
         reason = "the compressed data is damaged or cut short";
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> gunzip(std::string_view bytes, std::size_t maxBytes, std::string &reason) {
+    // Measured first, then inflated into room of that size: a bomb is
+    // refused without holding any of it, and a sound file is held once,
+    // never in a buffer grown to twice the bound.
+    std::size_t size = 0;
+    if (!inflateMembers(bytes, maxBytes, reason, [&](std::string_view part) { size += part.size(); }))
+        return std::nullopt;
+    std::string out;
+    out.reserve(size);
+    if (!inflateMembers(bytes, maxBytes, reason, [&](std::string_view part) { out.append(part); }))
+        return std::nullopt;
     return out;
 }
 
