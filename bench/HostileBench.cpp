@@ -87,7 +87,7 @@ Options parse(int argc, char **argv) {
                    o.scales.push_back(scale);
                }
            },
-           "the sizes, as multiples of the issue's (default 0.1,1,10,100)")
+           "the sizes, as multiples of each input's first size (default 0.1,1,10,100)")
         ->type_name("S,...");
     app.add_option_function<std::string>(
            "--only", [&o](const std::string &text) { o.only = splitList(text); },

@@ -39,7 +39,7 @@ struct HostileInput {
     std::string says;
 };
 
-// The inputs at `scale` times the size the issue names for them (1: those
+// The inputs at `scale` times their first size (1: those
 // sizes, about a megabyte or less but for the 100,000 swatches). An input
 // whose shape stops at a bound of the reader (the depth one past the
 // limit, a picture past the cap, a decompression bomb, a stored value) is

@@ -67,25 +67,8 @@ std::string nameOf(const ::testing::TestParamInfo<hostile::HostileInput> &info) 
     return name;
 }
 
-// The inputs whose cost still grows faster than their size
-// (docs/performance.md, "Hostile input": every shape matches every rule, or
-// a rule is looked up once per class of the element): at the issue's size
-// they take tens of seconds in a release build and many minutes under the
-// sanitizers, so they run here at a tenth of it. Take a name out when its
-// cost is linear.
-bool stillSlow(const hostile::HostileInput &input) {
-    return input.name == "style-rules" || input.name == "class-repeats";
-}
-
-// Every input at the sizes the issue names (the slow ones at a tenth).
-std::vector<hostile::HostileInput> atFirstSize() {
-    std::vector<hostile::HostileInput> inputs;
-    for (hostile::HostileInput &input : hostile::hostileInputs(1))
-        if (!stillSlow(input)) inputs.push_back(std::move(input));
-    for (hostile::HostileInput &input : hostile::hostileInputs(0.1))
-        if (stillSlow(input)) inputs.push_back(std::move(input));
-    return inputs;
-}
+// Every input at its first size.
+std::vector<hostile::HostileInput> atFirstSize() { return hostile::hostileInputs(1); }
 INSTANTIATE_TEST_SUITE_P(AtFirstSize, HostileInputs, ::testing::ValuesIn(atFirstSize()), nameOf);
 
 // Ten times the size, for the inputs where that stays cheap under the
