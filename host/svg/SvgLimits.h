@@ -16,7 +16,7 @@ inline constexpr std::size_t kUseArtBudget = 200'000;
 // outright: the file is a bomb, not a drawing.
 inline constexpr std::size_t kUseBombThreshold = 100 * kUseArtBudget;
 // Expanding <use> stops, with a warning, after this many seconds.
-inline constexpr double kUseSeconds = 3.0;
+inline constexpr double kUseSeconds = 1.0;
 // <use> references chained deeper than this are refused.
 inline constexpr std::size_t kMaxUseChain = 64;
 // Warnings of one kind beyond this are counted, not listed.
