@@ -331,17 +331,6 @@ class DocumentCommandTest : public VyncolorsTest {
         fs::copy_file(fs::path(VYN_SOURCE_DIR) / "examples" / "every-paint.json", input);
     }
 
-    // The names in the folder, but for the command's own out, err and
-    // preferences.
-    std::set<std::string> files() const {
-        std::set<std::string> names;
-        for (const auto &entry : fs::directory_iterator(dir))
-            names.insert(entry.path().filename().string());
-        for (const char *own : {"out", "err", "prefs.json"})
-            names.erase(own);
-        return names;
-    }
-
     std::string prefs() const { return "--prefs '" + (dir / "prefs.json").string() + "' "; }
 
     const fs::path input = dir / "drawing.json";

@@ -34,17 +34,6 @@ class PipelineTest : public vyn::test::VyncolorsTest {
         fs::copy_file(kExamples / "every-paint.json", json);
     }
 
-    // The names in the folder, but for the command's own out, err and
-    // preferences.
-    std::set<std::string> files() const {
-        std::set<std::string> names;
-        for (const auto &entry : fs::directory_iterator(dir))
-            names.insert(entry.path().filename().string());
-        for (const char *own : {"out", "err", "prefs.json"})
-            names.erase(own);
-        return names;
-    }
-
     // A run that reads and stores no preferences of the person testing.
     Outcome vyncolors(const std::string &args) { return run("--prefs " + quoted(dir / "prefs.json") + " " + args); }
 

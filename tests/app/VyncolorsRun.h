@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -43,6 +44,17 @@ class VyncolorsTest : public ::testing::Test {
                               (dir / "err").string() + "'";
         int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"), readFile(dir / "err")};
+    }
+
+    // The names in the folder, but for the command's own out, err and
+    // preferences.
+    std::set<std::string> files() const {
+        std::set<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        for (const char *own : {"out", "err", "prefs.json"})
+            names.erase(own);
+        return names;
     }
 
     vyn::test::TempFolder folder;
