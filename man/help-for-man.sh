@@ -24,15 +24,15 @@ if [ "$1" != --help ]; then exec "$program" "$@"; fi
   function option_line(line) { return line ~ /^ +-/ && indent(line) < 20 }
   function continuation(line) { return line != "" && indent(line) >= 20 }
   # The options of an option line, and its text after two spaces or more.
-  function spec(line) { sub(/^ +/, "", line); sub(/  +.*$/, "", line); return line }
+  function optionOf(line) { sub(/^ +/, "", line); sub(/  +.*$/, "", line); return line }
   function text(line) { if (line !~ /^ +-[^ ].*[^ ]  +[^ ]/) return ""; sub(/^ +[^ ].*[^ ]?  +/, "", line); return line }
-  function hold(line) { n++; held[n] = line; specs[n] = spec(line); texts[n] = text(line) }
+  function hold(line) { n++; held[n] = line; names[n] = optionOf(line); texts[n] = text(line) }
   # Prints the held option lines: as they were, or as one entry.
   function flush(   i, line) {
     if (n == 0) return
     if (n == 1) { print held[1]; n = 0; return }
-    line = "  " specs[1]
-    for (i = 2; i <= n; i++) if (specs[i] != "") line = line ", " specs[i]
+    line = "  " names[1]
+    for (i = 2; i <= n; i++) if (names[i] != "") line = line ", " names[i]
     print line
     for (i = 1; i <= n; i++) if (texts[i] != "") print "                        " texts[i]
     n = 0
@@ -55,7 +55,7 @@ if [ "$1" != --help ]; then exec "$program" "$@"; fi
       paragraph = 0
     } else if (kind == "continuation" && n > 1) {
       # More of a shared description.
-      n++; held[n] = line; specs[n] = ""; texts[n] = line; sub(/^ +/, "", texts[n])
+      n++; held[n] = line; names[n] = ""; texts[n] = line; sub(/^ +/, "", texts[n])
     } else {
       flush()
       print line
