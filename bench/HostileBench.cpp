@@ -12,9 +12,6 @@
 //
 //   hostile_bench [--scales 0.1,1,10,100] [--only NAME,...] [--runs K] [--limit S]
 //                 [--vyncolors PATH] [--keep DIR] [--list]
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,14 +27,18 @@
 #include <stdexcept>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "BenchOptions.h"
+#include "CommandRun.h"
 #include "HostileInputs.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vyn::bench::CommandRun;
+using vyn::bench::median;
+using vyn::bench::runCommand;
 using Clock = std::chrono::steady_clock;
 
 // The target for an input of at most kSmallInput bytes.
@@ -53,14 +54,6 @@ struct Options {
     std::string vyncolors = VYNCOLORS_EXE;
     std::string keep;
     bool list = false;
-};
-
-struct Run {
-    double seconds = 0;
-    double cpuSeconds = 0; // user and system: what the run cost whatever else the machine ran
-    double peakMB = 0;
-    int status = -1; // the exit status; -1 killed by a signal, -2 stopped past the limit
-    std::string errors;
 };
 
 std::vector<std::string> splitList(const std::string &text) {
@@ -102,61 +95,8 @@ Options parse(int argc, char **argv) {
     app.add_option("--vyncolors", o.vyncolors, "the program to run")->capture_default_str();
     app.add_option("--keep", o.keep, "a folder to leave the inputs in (default: a temporary one, removed)");
     app.add_flag("--list", o.list, "list the inputs and exit");
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError &e) {
-        std::exit(app.exit(e) == 0 ? 0 : 2);
-    }
+    vyn::bench::parseOrExit(app, argc, argv);
     return o;
-}
-
-// Runs `argv` in a process group of its own, with its standard output thrown
-// away and its standard error kept, and stops it past `limit` seconds.
-Run runCommand(const std::vector<std::string> &argv, const fs::path &errorsFile, const fs::path &config,
-               double limit) {
-    Run run;
-    const Clock::time_point start = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        setpgid(0, 0);
-        const int null = open("/dev/null", O_WRONLY);
-        const int errors = open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(null, 1);
-        dup2(errors, 2);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1); // never the preferences of whoever runs it
-        std::vector<char *> args;
-        for (const auto &a : argv)
-            args.push_back(const_cast<char *>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    bool stopped = false;
-    for (;;) {
-        const pid_t done = wait4(child, &status, WNOHANG, &usage);
-        if (done == child) break;
-        if (!stopped && std::chrono::duration<double>(Clock::now() - start).count() > limit) {
-            kill(-child, SIGKILL);
-            kill(child, SIGKILL);
-            stopped = true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    run.peakMB = static_cast<double>(usage.ru_maxrss) / 1024.0;
-    run.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    run.status = stopped ? -2 : WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errorsFile);
-    run.errors.assign(std::istreambuf_iterator<char>(in), {});
-    return run;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::string sizeText(std::size_t bytes) {
@@ -267,9 +207,9 @@ int main(int argc, char **argv) {
             for (const std::string &argument : input.arguments)
                 command.push_back(vyn::hostile::inFolder(argument, dir));
             std::vector<double> times, cpu, memory;
-            Run last;
+            CommandRun last;
             for (int r = 0; r < options.runs; ++r) {
-                last = runCommand(command, folder / "errors.txt", folder / "config", options.limit);
+                last = runCommand(command, folder / "errors.txt", {folder / "config", options.limit});
                 times.push_back(last.seconds);
                 cpu.push_back(last.cpuSeconds);
                 memory.push_back(last.peakMB);

@@ -10,8 +10,6 @@
 //
 //   svg_bench [--shapes N,...] [--paints P,...] [--full] [--runs K] [--seed S]
 //             [--vyncolors PATH] [--keep DIR]
-#include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,23 +26,20 @@
 #include <vector>
 
 #include "BenchOptions.h"
+#include "CommandRun.h"
 #include "SvgDrawing.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vyn::bench::CommandRun;
+using vyn::bench::median;
+using vyn::bench::runCommand;
 using Clock = std::chrono::steady_clock;
 
 struct Options : vyn::bench::SizeOptions {
     std::string vyncolors = VYNCOLORS_EXE;
     std::string keep; // a folder to leave the drawings in; empty: a temporary one, removed
-};
-
-struct Run {
-    double seconds = 0;
-    double peakMB = 0;
-    int status = -1; // the exit status, or -1 when killed
-    std::string errors;
 };
 
 Options parse(int argc, char **argv) {
@@ -55,40 +50,6 @@ Options parse(int argc, char **argv) {
     app.add_option("--keep", o.keep, "a folder to leave the drawings in (default: a temporary one, removed)");
     vyn::bench::parseOrExit(app, argc, argv);
     return o;
-}
-
-// Runs `argv` with its output thrown away and its standard error kept.
-Run runCommand(const std::vector<std::string> &argv, const fs::path &errorsFile) {
-    Run run;
-    const Clock::time_point start = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        const int errors = open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(null, 1);
-        dup2(errors, 2);
-        std::vector<char *> args;
-        for (const auto &a : argv)
-            args.push_back(const_cast<char *>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    run.peakMB = static_cast<double>(usage.ru_maxrss) / 1024.0;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errorsFile);
-    run.errors.assign(std::istreambuf_iterator<char>(in), {});
-    return run;
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // "timing: PHASE SECONDS" lines, the proposed --timings output.
@@ -145,13 +106,13 @@ int main(int argc, char **argv) {
             std::map<std::string, std::vector<double>> phaseTimes;
             std::string note;
             for (int r = 0; r < options.runs; ++r) {
-                const Run xml = runCommand({"xmllint", "--noout", file.string()}, folder / "xmllint.txt");
+                const CommandRun xml = runCommand({"xmllint", "--noout", file.string()}, folder / "xmllint.txt");
                 xmlTimes.push_back(xml.seconds);
                 xmlMemory.push_back(xml.peakMB);
                 if (cannotRead) continue;
                 std::vector<std::string> command = {options.vyncolors, file.string(), "-o", out.string()};
                 if (timings) command.push_back("--timings");
-                const Run vyn = runCommand(command, folder / "vyncolors.txt");
+                const CommandRun vyn = runCommand(command, folder / "vyncolors.txt");
                 if (vyn.status != 0) {
                     note = "vyncolors cannot read it (status " + std::to_string(vyn.status) +
                            "): " + firstLine(vyn.errors);
